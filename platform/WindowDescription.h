@@ -1,0 +1,60 @@
+#pragma once
+
+#include <string_view>
+
+class UiPort;
+
+// The program's window as static data: one form with a push button and a picture area, and the
+// one event that is bound. Every length is in twips (1/1440 inch); toPixels() is the only place
+// where they become logical pixels.
+namespace twips {
+inline constexpr int perPixel = 15;  // at 96 dots per inch
+constexpr int toPixels(int twips) { return twips / perPixel; }
+}  // namespace twips
+
+struct RectTwips {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct FontDescription {
+    std::string_view face;
+    int pixelSize;   // at 96 dots per inch
+    int weight;      // 400 is normal
+    bool italic;
+    bool underline;
+    bool strikeOut;
+    int charSet;     // 186: Baltic
+};
+
+struct FormDescription {
+    std::string_view name;
+    std::string_view caption;
+    int clientWidth;   // twips
+    int clientHeight;  // twips
+};
+
+struct ButtonDescription {
+    std::string_view name;
+    std::string_view caption;
+    RectTwips rect;
+    FontDescription font;
+    int tabIndex;
+    bool enabled;
+};
+
+struct PictureAreaDescription {
+    std::string_view name;
+    RectTwips rect;
+};
+
+using ClickHandler = void (*)(UiPort&);
+
+struct ProgramDescription {
+    FormDescription form;
+    ButtonDescription button;
+    PictureAreaDescription picture;
+    ClickHandler onButtonClick;  // the only event handler of the program
+};

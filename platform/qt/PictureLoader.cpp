@@ -1,0 +1,147 @@
+#include "PictureLoader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QImageReader>
+#include <cerrno>
+#include <string>
+
+#include "RunTimeError.h"
+
+namespace {
+
+// Opens a regular file only, without blocking, so that a FIFO or a device under the name cannot
+// hang the program, and refuses files above the size cap. Returns the open descriptor.
+int openPictureFile(const std::string& name) {
+    const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG) {
+            throw RunTimeError::fileNotFound(name);
+        }
+        throw RunTimeError::invalidPicture(name);
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size <= 0 ||
+        info.st_size > maxPictureFileBytes) {
+        ::close(fd);
+        throw RunTimeError::invalidPicture(name);
+    }
+    return fd;
+}
+
+// Sequential bytes of a device, read in blocks.
+class ByteStream {
+public:
+    explicit ByteStream(QIODevice& device) : device_(device) {}
+
+    // The next byte, or -1 at the end.
+    int next() {
+        if (pos_ == block_.size()) {
+            block_ = device_.read(64 * 1024);
+            pos_ = 0;
+            if (block_.isEmpty()) return -1;
+        }
+        return static_cast<unsigned char>(block_[pos_++]);
+    }
+
+    bool skip(qint64 count) {
+        const qint64 buffered = block_.size() - pos_;
+        if (count <= buffered) {
+            pos_ += count;
+            return true;
+        }
+        const qint64 target = device_.pos() + (count - buffered);
+        block_.clear();
+        pos_ = 0;
+        return target <= device_.size() && device_.seek(target);
+    }
+
+private:
+    QIODevice& device_;
+    QByteArray block_;
+    qsizetype pos_ = 0;
+};
+
+}  // namespace
+
+bool isCompleteJpeg(QIODevice& device) {
+    ByteStream in(device);
+    if (in.next() != 0xFF || in.next() != 0xD8) return false;
+    int byte = in.next();
+    while (byte == 0xFF) {
+        int marker = in.next();
+        while (marker == 0xFF) marker = in.next();  // fill bytes before a marker
+        if (marker < 0) return false;
+        if (marker == 0xD9) return true;  // end of image
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {  // markers without a length
+            byte = in.next();
+            continue;
+        }
+        const int high = in.next();
+        const int low = in.next();
+        if (high < 0 || low < 0) return false;
+        const int length = (high << 8) | low;
+        if (length < 2 || !in.skip(length - 2)) return false;
+        byte = in.next();
+        if (marker == 0xDA) {
+            // Entropy-coded data follows the scan header; it ends at the first marker that is
+            // neither a stuffed zero nor a restart marker.
+            for (;;) {
+                while (byte >= 0 && byte != 0xFF) byte = in.next();
+                if (byte < 0) return false;
+                int next = in.next();
+                while (next == 0xFF) next = in.next();
+                if (next < 0) return false;
+                if (next != 0x00 && !(next >= 0xD0 && next <= 0xD7)) {
+                    if (next == 0xD9) return true;
+                    // Another segment (the next scan of a progressive JPEG, a table): read on.
+                    const int h = in.next();
+                    const int l = in.next();
+                    if (h < 0 || l < 0) return false;
+                    const int len = (h << 8) | l;
+                    if (len < 2 || !in.skip(len - 2)) return false;
+                    byte = in.next();
+                    if (next != 0xDA) break;
+                    continue;
+                }
+                byte = in.next();
+            }
+        }
+    }
+    return false;
+}
+
+QImage loadPicture(std::string_view fileName, QSize targetSize) {
+    const std::string name(fileName);
+    QFile file;
+    if (!file.open(openPictureFile(name), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        throw RunTimeError::invalidPicture(name);
+    }
+
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    const QByteArray format = reader.format();
+    if (format.isEmpty()) throw RunTimeError::invalidPicture(name);
+    if (format == "jpeg") {
+        const bool complete = file.seek(0) && isCompleteJpeg(file);
+        if (!complete || !file.seek(0)) throw RunTimeError::invalidPicture(name);
+    }
+
+    // The scaled size applies before the EXIF rotation, so a turned picture is decoded to the
+    // turned box and comes out upright at the target size.
+    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    reader.setScaledSize(turned ? targetSize.transposed() : targetSize);
+    reader.setQuality(100);  // smooth scaling for whatever the decoder cannot scale itself
+
+    QImage image = reader.read();
+    if (image.isNull()) throw RunTimeError::invalidPicture(name);
+    if (image.size() != targetSize) {
+        image = image.scaled(targetSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return image;
+}

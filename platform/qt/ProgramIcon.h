@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The program's icon: a small window with a cyan title bar, drawn at 16, 32 and 48 pixels.
+QIcon programIcon();

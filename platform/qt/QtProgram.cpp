@@ -1,0 +1,70 @@
+#include "QtProgram.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <cstdio>
+
+#include "MainWindow.h"
+#include "QtUiPort.h"
+#include "QuizMessageBox.h"
+#include "RunTimeError.h"
+
+QtProgram::QtProgram(const ProgramDescription& description, SteadyClock clock)
+    : description_(description),
+      window_(std::make_unique<MainWindow>(description)),
+      port_(std::make_unique<QtUiPort>(*window_, clock)) {
+    QObject::connect(&window_->button(), &QPushButton::clicked, window_.get(),
+                     [this] { dispatchClick(); });
+}
+
+QtProgram::~QtProgram() = default;
+
+int QtProgram::run() {
+    window_->show();
+    window_->button().setFocus();
+    const int status = QApplication::exec();
+    return exitStatus_ >= 0 ? exitStatus_ : status;
+}
+
+void QtProgram::dispatchClick() {
+    // A click that was queued before the button went grey must not start a second run.
+    if (clickRunning_ || exitStatus_ >= 0) return;
+    clickRunning_ = true;
+    try {
+        description_.onButtonClick(*port_);
+        finish(0);
+    } catch (const ProgramEnd& end) {
+        finish(end.exitStatus);
+    } catch (const RunTimeError& error) {
+        const std::string report = error.report();
+        std::fprintf(stderr, "torvamik: %s\n", report.c_str());
+        std::fflush(stderr);
+        if (!window_->isClosed()) {
+            const QString text = QStringLiteral("Run-time error '%1':\n\n%2\n\n%3")
+                                     .arg(error.number)
+                                     .arg(QString::fromStdString(error.description),
+                                          QString::fromStdString(error.fileName));
+            QuizMessageBox box(QuizMessageBox::Kind::Ok, text, window_->windowTitle(),
+                               window_.get());
+            box.exec();
+        }
+        finish(1);
+    }
+}
+
+void QtProgram::finish(int status) {
+    exitStatus_ = status;
+    if (!window_->isClosed()) window_->close();
+    QCoreApplication::exit(status);
+}
+
+int runQtProgram(const ProgramDescription& description, const char* programName,
+                 SteadyClock clock) {
+    int argc = 1;
+    char* argv[] = {const_cast<char*>(programName), nullptr};
+    QApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("torvamik"));
+    application.setApplicationDisplayName(QString());
+    QtProgram program(description, clock);
+    return program.run();
+}

@@ -1,0 +1,81 @@
+#include "QtUiPort.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+#include <QPushButton>
+
+#include "MainWindow.h"
+#include "PictureArea.h"
+#include "PictureLoader.h"
+#include "QuizMessageBox.h"
+
+namespace {
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QtUiPort::QtUiPort(MainWindow& window, SteadyClock clock) : window_(window), clock_(clock) {
+    wakeUp_.setSingleShot(true);
+    // The default coarse timer may fire up to 5 % early, which would cut a pause short.
+    wakeUp_.setTimerType(Qt::PreciseTimer);
+}
+
+Answer QtUiPort::askYesNo(std::string_view prompt, std::string_view title) {
+    endIfWindowClosed();
+    QuizMessageBox box(QuizMessageBox::Kind::YesNo, toQString(prompt), toQString(title), &window_);
+    box.exec();
+    endIfWindowClosed();
+    return box.clickedButton() == box.noButton() ? AnswerNo : AnswerYes;
+}
+
+void QtUiPort::showMessage(std::string_view prompt, std::string_view title) {
+    endIfWindowClosed();
+    QuizMessageBox box(QuizMessageBox::Kind::Ok, toQString(prompt), toQString(title), &window_);
+    box.exec();
+    endIfWindowClosed();
+}
+
+void QtUiPort::showPicture(std::string_view fileName) {
+    endIfWindowClosed();
+    PictureArea& area = window_.pictureArea();
+    area.setPicture(loadPicture(fileName, area.sizeInDevicePixels()));
+}
+
+void QtUiPort::setCaption(std::string_view text) {
+    endIfWindowClosed();
+    window_.button().setText(toQString(text));
+}
+
+void QtUiPort::disableButton() {
+    endIfWindowClosed();
+    window_.button().setEnabled(false);
+}
+
+double QtUiPort::clockSeconds() { return clock_.seconds(); }
+
+void QtUiPort::pumpEvents(double maxWaitSeconds) {
+    endIfWindowClosed();
+    const int waitMs = clock_.realMillisecondsFor(maxWaitSeconds);
+    if (waitMs > 0) {
+        // The timer only wakes the dispatcher; WaitForMoreEvents sleeps until it or any other
+        // event arrives, so a pause costs no processor time.
+        wakeUp_.start(waitMs);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        wakeUp_.stop();
+    } else {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+    endIfWindowClosed();
+}
+
+void QtUiPort::endProgram() {
+    window_.close();
+    throw ProgramEnd{0};
+}
+
+void QtUiPort::endIfWindowClosed() {
+    if (window_.isClosed()) throw ProgramEnd{0};
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "UiPort.h"
+
+// One statement of the quiz: where it is asked and which answer is right.
+struct CatalogueEntry {
+    int round;     // 1 to 4
+    int position;  // 1 to 5 within the round
+    std::string_view statement;  // the whole prompt, ending with " Õige või vale?"
+    Answer correctAnswer;
+};
+
+// Every text the quiz shows, fixed in the program, UTF-8 with precomposed letters.
+class QuestionCatalogue {
+public:
+    static constexpr int rounds = 4;
+    static constexpr int questionsPerRound = 5;
+
+    // round 1 to 4, position 1 to 5; anything else is a programming error.
+    static const CatalogueEntry& entry(int round, int position);
+    static const std::array<CatalogueEntry, rounds * questionsPerRound>& entries();
+
+    static constexpr std::string_view title() { return "Torvamik!"; }
+    static constexpr std::string_view rightAnswerFeedback() { return "Vastus oli õige!"; }
+    static constexpr std::string_view wrongAnswerFeedback() { return "Vastus oli vale!"; }
+    static constexpr std::string_view askingCaption() {
+        return "Jälgige ka fotot dialoogikasti taga!";
+    }
+    static constexpr std::string_view waitingCaption() { return "Oota pisut..."; }
+};
