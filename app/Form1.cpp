@@ -4,7 +4,9 @@
 
 namespace {
 
-void Command1_Click(UiPort& ui) { QuizRun(ui).run(); }
+void Command1_Click(UiPort& ui) {
+    QuizRun(ui).run();
+}
 
 constexpr ProgramDescription program{
     .form = {.name = "Form1", .caption = "Torvamik!", .clientWidth = 7560, .clientHeight = 6720},
@@ -27,4 +29,6 @@ constexpr ProgramDescription program{
 
 }  // namespace
 
-const ProgramDescription& torvamikProgram() { return program; }
+const ProgramDescription& torvamikProgram() {
+    return program;
+}

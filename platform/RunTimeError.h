@@ -10,7 +10,9 @@ struct RunTimeError {
     std::string description;
     std::string fileName;
 
-    static RunTimeError fileNotFound(std::string name) { return {53, "File not found", std::move(name)}; }
+    static RunTimeError fileNotFound(std::string name) {
+        return {53, "File not found", std::move(name)};
+    }
     static RunTimeError invalidPicture(std::string name) {
         return {481, "Invalid picture", std::move(name)};
     }

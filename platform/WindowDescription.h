@@ -9,7 +9,9 @@ class UiPort;
 // where they become logical pixels.
 namespace twips {
 inline constexpr int perPixel = 15;  // at 96 dots per inch
-constexpr int toPixels(int twips) { return twips / perPixel; }
+constexpr int toPixels(int twips) {
+    return twips / perPixel;
+}
 }  // namespace twips
 
 struct RectTwips {
@@ -21,12 +23,12 @@ struct RectTwips {
 
 struct FontDescription {
     std::string_view face;
-    int pixelSize;   // at 96 dots per inch
-    int weight;      // 400 is normal
+    int pixelSize;  // at 96 dots per inch
+    int weight;     // 400 is normal
     bool italic;
     bool underline;
     bool strikeOut;
-    int charSet;     // 186: Baltic
+    int charSet;  // 186: Baltic
 };
 
 struct FormDescription {

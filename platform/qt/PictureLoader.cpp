@@ -76,7 +76,7 @@ bool isCompleteJpeg(QIODevice& device) {
         int marker = in.next();
         while (marker == 0xFF) marker = in.next();  // fill bytes before a marker
         if (marker < 0) return false;
-        if (marker == 0xD9) return true;  // end of image
+        if (marker == 0xD9) return true;                             // end of image
         if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {  // markers without a length
             byte = in.next();
             continue;

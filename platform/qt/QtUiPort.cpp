@@ -54,7 +54,9 @@ void QtUiPort::disableButton() {
     window_.button().setEnabled(false);
 }
 
-double QtUiPort::clockSeconds() { return clock_.seconds(); }
+double QtUiPort::clockSeconds() {
+    return clock_.seconds();
+}
 
 void QtUiPort::pumpEvents(double maxWaitSeconds) {
     endIfWindowClosed();

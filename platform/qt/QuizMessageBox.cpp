@@ -28,8 +28,9 @@ QuizMessageBox::QuizMessageBox(Kind kind, const QString& text, const QString& ti
     // QMessageBox sizes itself to its text; a spacer keeps short boxes wide enough that the
     // window manager can show the whole title.
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
-        grid->addItem(new QSpacerItem(minimumBoxWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
-                      grid->rowCount(), 0, 1, grid->columnCount());
+        grid->addItem(
+            new QSpacerItem(minimumBoxWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+            grid->rowCount(), 0, 1, grid->columnCount());
     }
 }
 

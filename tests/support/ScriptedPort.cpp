@@ -4,13 +4,20 @@
 
 std::ostream& operator<<(std::ostream& out, const PortCall& call) {
     switch (call.kind) {
-        case PortCall::Kind::Ask: return out << "ask[" << call.title << "] " << call.text;
-        case PortCall::Kind::Message: return out << "message[" << call.title << "] " << call.text;
-        case PortCall::Kind::Picture: return out << "picture " << call.text;
-        case PortCall::Kind::Caption: return out << "caption " << call.text;
-        case PortCall::Kind::Disable: return out << "disable";
-        case PortCall::Kind::Pump: return out << "pump " << call.seconds;
-        case PortCall::Kind::End: return out << "end";
+        case PortCall::Kind::Ask:
+            return out << "ask[" << call.title << "] " << call.text;
+        case PortCall::Kind::Message:
+            return out << "message[" << call.title << "] " << call.text;
+        case PortCall::Kind::Picture:
+            return out << "picture " << call.text;
+        case PortCall::Kind::Caption:
+            return out << "caption " << call.text;
+        case PortCall::Kind::Disable:
+            return out << "disable";
+        case PortCall::Kind::Pump:
+            return out << "pump " << call.seconds;
+        case PortCall::Kind::End:
+            return out << "end";
     }
     return out;
 }
@@ -39,7 +46,9 @@ void ScriptedPort::setCaption(std::string_view text) {
     calls_.push_back(PortCall::caption(std::string(text)));
 }
 
-void ScriptedPort::disableButton() { calls_.push_back(PortCall::disable()); }
+void ScriptedPort::disableButton() {
+    calls_.push_back(PortCall::disable());
+}
 
 double ScriptedPort::clockSeconds() {
     ++clockReadings_;
@@ -48,6 +57,8 @@ double ScriptedPort::clockSeconds() {
 
 void ScriptedPort::pumpEvents(double maxWaitSeconds) {
     calls_.push_back(PortCall::pump(maxWaitSeconds));
+    // A pause that never ends would hang the test run; fail it instead.
+    if (++pumps_ > maxPumps) throw std::logic_error("the quiz keeps pumping events without end");
     if (!jumps_.empty()) {
         now_ += jumps_.front();
         jumps_.pop_front();

@@ -12,9 +12,9 @@
 struct PortCall {
     enum class Kind { Ask, Message, Picture, Caption, Disable, Pump, End };
     Kind kind;
-    std::string text;   // prompt, picture name or caption
-    std::string title;  // box title
-    double seconds = 0; // longest wait of a pump
+    std::string text;    // prompt, picture name or caption
+    std::string title;   // box title
+    double seconds = 0;  // longest wait of a pump
 
     static PortCall ask(std::string prompt, std::string title = "Torvamik!") {
         return {Kind::Ask, std::move(prompt), std::move(title)};
@@ -40,12 +40,15 @@ struct ScriptedProgramEnd {};
 // fake clock that pumps advance, and fails the loads of chosen picture names.
 class ScriptedPort : public UiPort {
 public:
-    explicit ScriptedPort(std::vector<Answer> answers = {}) : answers_(answers.begin(), answers.end()) {}
+    explicit ScriptedPort(std::vector<Answer> answers = {})
+        : answers_(answers.begin(), answers.end()) {}
 
     // How a pump moves the fake clock: by the whole wait it was given (the default), or by a
     // fixed step, or by the next jumps in this list.
     void advanceClockBy(double step) { fixedStep_ = step; }
-    void scheduleClockJumps(std::vector<double> jumps) { jumps_.assign(jumps.begin(), jumps.end()); }
+    void scheduleClockJumps(std::vector<double> jumps) {
+        jumps_.assign(jumps.begin(), jumps.end());
+    }
     void setClock(double now) { now_ = now; }
     void failPicture(const std::string& name, int errorNumber) { failures_[name] = errorNumber; }
 
@@ -69,4 +72,6 @@ private:
     double fixedStep_ = 0;
     double now_ = 1000.0;
     int clockReadings_ = 0;
+    int pumps_ = 0;
+    static constexpr int maxPumps = 100000;
 };
