@@ -1,0 +1,38 @@
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdio>
+
+#include "PictureArt.h"
+#include "PictureSet.h"
+
+// Draws the fourteen pictures of the quiz into OUTPUT_FOLDER, at twice the size of the picture
+// area so that they stay crisp on high-density screens.
+int main(int argc, char* argv[]) {
+    QGuiApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: torvamik_draw_pictures OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create the folder %s\n", argv[1]);
+        return 1;
+    }
+    constexpr int scale = 2;
+    for (const PictureEntry& entry : pictureSet()) {
+        QImage image(488 * scale, 376 * scale, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.scale(scale, scale);
+        drawPicture(painter, entry.content);
+        painter.end();
+        const QString path = folder.filePath(entry.fileName);
+        if (!image.save(path, "JPEG", 90)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    return 0;
+}
