@@ -2,5 +2,5 @@
 
 #include <QIcon>
 
-// The program's icon: a small window with a cyan title bar, drawn at 16, 32 and 48 pixels.
+// The program's icon, a small window with a cyan title bar, at 16, 32 and 48 pixels.
 QIcon programIcon();
