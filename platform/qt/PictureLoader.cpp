@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QImageReader>
 #include <cerrno>
+#include <cstring>
 #include <string>
+#include <utility>
 
 #include "RunTimeError.h"
 
@@ -45,7 +47,24 @@ public:
             pos_ = 0;
             if (block_.isEmpty()) return -1;
         }
-        return static_cast<unsigned char>(block_[pos_++]);
+        return static_cast<unsigned char>(std::as_const(block_)[pos_++]);
+    }
+
+    // Skips to the next 0xFF byte and returns it, or -1 at the end. Entropy-coded data makes up
+    // most of a picture file and 0xFF is rare in it, so this searches a block at a time.
+    int nextFF() {
+        for (;;) {
+            const char* data = std::as_const(block_).constData();
+            const void* found =
+                std::memchr(data + pos_, 0xFF, static_cast<size_t>(block_.size() - pos_));
+            if (found != nullptr) {
+                pos_ = static_cast<const char*>(found) - data + 1;
+                return 0xFF;
+            }
+            block_ = device_.read(64 * 1024);
+            pos_ = 0;
+            if (block_.isEmpty()) return -1;
+        }
     }
 
     bool skip(qint64 count) {
@@ -91,7 +110,7 @@ bool isCompleteJpeg(QIODevice& device) {
             // Entropy-coded data follows the scan header; it ends at the first marker that is
             // neither a stuffed zero nor a restart marker.
             for (;;) {
-                while (byte >= 0 && byte != 0xFF) byte = in.next();
+                if (byte >= 0 && byte != 0xFF) byte = in.nextFF();
                 if (byte < 0) return false;
                 int next = in.next();
                 while (next == 0xFF) next = in.next();
