@@ -51,8 +51,7 @@ MainWindow::MainWindow(const ProgramDescription& description)
     button_->setGeometry(toPixels(command.rect));
     button_->setFont(buttonFont(command.font));
     button_->setEnabled(command.enabled);
-    // Return on the focused button starts the quiz, as Space does.
-    button_->setAutoDefault(true);
+    button_->setAutoDefault(false);  // an ordinary button: Space clicks it, Return does not
     button_->setFocusPolicy(Qt::StrongFocus);
     button_->setFocus();
 

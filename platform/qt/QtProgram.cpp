@@ -15,14 +15,24 @@ QtProgram::QtProgram(const ProgramDescription& description, SteadyClock clock)
       port_(std::make_unique<QtUiPort>(*window_, clock)) {
     QObject::connect(&window_->button(), &QPushButton::clicked, window_.get(),
                      [this] { dispatchClick(); });
+    // Closing the window ends the program; while the quiz runs, its next step notices the closed
+    // window and unwinds first. Qt's own quit-on-last-window would instead make every later
+    // modal box return at once.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(window_.get(), &MainWindow::closed, window_.get(), [this] {
+        if (!clickRunning_) finish(0);
+    });
 }
 
 QtProgram::~QtProgram() = default;
 
 int QtProgram::run() {
+    if (exitStatus_ >= 0) return exitStatus_;
     window_->show();
     window_->button().setFocus();
+    inMainLoop_ = true;
     const int status = QApplication::exec();
+    inMainLoop_ = false;
     return exitStatus_ >= 0 ? exitStatus_ : status;
 }
 
@@ -53,9 +63,10 @@ void QtProgram::dispatchClick() {
 }
 
 void QtProgram::finish(int status) {
+    if (exitStatus_ >= 0) return;
     exitStatus_ = status;
     if (!window_->isClosed()) window_->close();
-    QCoreApplication::exit(status);
+    if (inMainLoop_) QCoreApplication::exit(status);
 }
 
 int runQtProgram(const ProgramDescription& description, const char* programName,
