@@ -42,6 +42,7 @@ private slots:
             const QImage& shown = window_->pictureArea().picture();
             QCOMPARE(SolidPictures::nameOf(centreOf(shown)), name);
             QCOMPARE(shown.size(), window_->pictureArea().sizeInDevicePixels());
+            QCOMPARE(shown.size(), QSize(488, 376) * window_->devicePixelRatio());
             // Painted on the screen, not just held.
             const QImage onScreen = window_->pictureArea().grab().toImage();
             QCOMPARE(SolidPictures::nameOf(centreOf(onScreen)), name);
