@@ -28,7 +28,11 @@ Answer QtUiPort::askYesNo(std::string_view prompt, std::string_view title) {
     QuizMessageBox box(QuizMessageBox::Kind::YesNo, toQString(prompt), toQString(title), &window_);
     box.exec();
     endIfWindowClosed();
-    return box.clickedButton() == box.noButton() ? AnswerNo : AnswerYes;
+    if (box.clickedButton() == box.yesButton()) return AnswerYes;
+    if (box.clickedButton() == box.noButton()) return AnswerNo;
+    // The box only closes through its buttons; ending without one means the application is
+    // shutting down, and guessing an answer would be wrong.
+    throw ProgramEnd{0};
 }
 
 void QtUiPort::showMessage(std::string_view prompt, std::string_view title) {
