@@ -23,6 +23,10 @@ public:
     // Loads the picture file of this bare name from the current directory and shows it in the
     // picture area. Throws RunTimeError when the file is missing or no readable picture.
     virtual void showPicture(std::string_view fileName) = 0;
+    // The picture the quiz is about to show: a port may start reading it now so that the
+    // showPicture() that follows is quicker. It must not fail or show anything; errors belong to
+    // showPicture(). Does nothing unless a port overrides it.
+    virtual void preparePicture(std::string_view fileName) { static_cast<void>(fileName); }
     virtual void setCaption(std::string_view text) = 0;
     virtual void disableButton() = 0;
     // Seconds with fractions from a monotonic source; only differences are meaningful.

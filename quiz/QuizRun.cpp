@@ -27,8 +27,10 @@ void QuizRun::playRound(int round) {
     }
     ui_.showPicture("0.jpg");
     ui_.setCaption(QuestionCatalogue::waitingCaption());
+    const std::string roundPicture = std::to_string(round) + ".jpg";
+    ui_.preparePicture(roundPicture);  // read during the pause, shown at its end
     Pause(ui_);
-    ui_.showPicture(std::to_string(round) + ".jpg");
+    ui_.showPicture(roundPicture);
     Pause(ui_);
 }
 

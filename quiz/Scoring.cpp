@@ -1,5 +1,6 @@
 #include "Scoring.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "QuestionCatalogue.h"
@@ -7,6 +8,8 @@
 
 void Scoring::recordAnswer(bool correct, UiPort& ui) {
     roundScore_ += correct ? 1 : -1;
+    // The picture that follows the box is known already: the port may read it while the box is up.
+    ui.preparePicture(feedbackPictureName(std::max(roundScore_, 0), correct ? 1 : 0));
     ui.showMessage(correct ? QuestionCatalogue::rightAnswerFeedback()
                            : QuestionCatalogue::wrongAnswerFeedback(),
                    QuestionCatalogue::title());

@@ -16,9 +16,17 @@
 
 namespace {
 
+PictureFileIdentity identityOf(const struct stat& info) {
+    return {.device = info.st_dev,
+            .inode = info.st_ino,
+            .size = info.st_size,
+            .modifiedNs = info.st_mtim.tv_sec * 1'000'000'000LL + info.st_mtim.tv_nsec,
+            .changedNs = info.st_ctim.tv_sec * 1'000'000'000LL + info.st_ctim.tv_nsec};
+}
+
 // Opens a regular file only, without blocking, so that a FIFO or a device under the name cannot
 // hang the program, and refuses files above the size cap. Returns the open descriptor.
-int openPictureFile(const std::string& name) {
+int openPictureFile(const std::string& name, PictureFileIdentity* identity) {
     const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG) {
@@ -32,6 +40,7 @@ int openPictureFile(const std::string& name) {
         ::close(fd);
         throw RunTimeError::invalidPicture(name);
     }
+    if (identity != nullptr) *identity = identityOf(info);
     return fd;
 }
 
@@ -134,10 +143,17 @@ bool isCompleteJpeg(QIODevice& device) {
     return false;
 }
 
-QImage loadPicture(std::string_view fileName, QSize targetSize) {
+std::optional<PictureFileIdentity> currentPictureFile(std::string_view fileName) {
+    struct stat info {};
+    if (::stat(std::string(fileName).c_str(), &info) != 0) return std::nullopt;
+    return identityOf(info);
+}
+
+QImage loadPicture(std::string_view fileName, QSize targetSize, PictureFileIdentity* identity) {
     const std::string name(fileName);
     QFile file;
-    if (!file.open(openPictureFile(name), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    if (!file.open(openPictureFile(name, identity), QIODevice::ReadOnly,
+                   QFileDevice::AutoCloseHandle)) {
         throw RunTimeError::invalidPicture(name);
     }
 

@@ -45,7 +45,15 @@ void QtUiPort::showMessage(std::string_view prompt, std::string_view title) {
 void QtUiPort::showPicture(std::string_view fileName) {
     endIfWindowClosed();
     PictureArea& area = window_.pictureArea();
-    area.setPicture(loadPicture(fileName, area.sizeInDevicePixels()));
+    const QSize size = area.sizeInDevicePixels();
+    QImage picture = prefetch_.take(fileName, size);
+    if (picture.isNull()) picture = loadPicture(fileName, size);
+    area.setPicture(std::move(picture));
+}
+
+void QtUiPort::preparePicture(std::string_view fileName) {
+    endIfWindowClosed();
+    prefetch_.start(std::string(fileName), window_.pictureArea().sizeInDevicePixels());
 }
 
 void QtUiPort::setCaption(std::string_view text) {

@@ -2,6 +2,7 @@
 
 #include <QTimer>
 
+#include "PicturePrefetch.h"
 #include "SteadyClock.h"
 #include "UiPort.h"
 
@@ -15,6 +16,7 @@ public:
     Answer askYesNo(std::string_view prompt, std::string_view title) override;
     void showMessage(std::string_view prompt, std::string_view title) override;
     void showPicture(std::string_view fileName) override;
+    void preparePicture(std::string_view fileName) override;
     void setCaption(std::string_view text) override;
     void disableButton() override;
     double clockSeconds() override;
@@ -29,4 +31,5 @@ private:
     MainWindow& window_;
     SteadyClock clock_;
     QTimer wakeUp_;
+    PicturePrefetch prefetch_;
 };
