@@ -51,10 +51,11 @@ declare -A COLOUR=(
     [6vv.jpg]='#f0f0f0')
 
 makePictureSet() {
-    local name
+    local name args=()
     for name in "${NAMES[@]}"; do
-        "$HERE/make-picture" jpeg "$PIC/$name" "${COLOUR[$name]}" || fail "cannot make $name"
+        args+=("xc:${COLOUR[$name]}" -write "jpeg:$PIC/$name" +delete)
     done
+    convert -size 160x120 -quality 95 "${args[@]}" xc:black null: || fail "cannot make the pictures"
 }
 
 # Replaces the file under NAME with a file of KIND (see make-picture) in COLOUR.
