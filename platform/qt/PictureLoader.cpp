@@ -160,11 +160,20 @@ QImage loadPicture(std::string_view fileName, QSize targetSize, PictureFileIdent
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
+    reader.setAllocationLimit(maxDecodedMegabytes);
     const QByteArray format = reader.format();
     if (format.isEmpty()) throw RunTimeError::invalidPicture(name);
     if (format == "jpeg") {
         const bool complete = file.seek(0) && isCompleteJpeg(file);
         if (!complete || !file.seek(0)) throw RunTimeError::invalidPicture(name);
+    } else {
+        // Other formats decode at full size, and smooth scaling first copies an 8-bit picture to
+        // 32 bits: only the pixel cap keeps that copy small.
+        const QSize fullSize = reader.size();
+        if (!fullSize.isValid() ||
+            static_cast<qint64>(fullSize.width()) * fullSize.height() > maxFullSizePixels) {
+            throw RunTimeError::invalidPicture(name);
+        }
     }
 
     // The scaled size applies before the EXIF rotation, so a turned picture is decoded to the

@@ -33,6 +33,13 @@ std::optional<PictureFileIdentity> currentPictureFile(std::string_view fileName)
 // Largest file the loader reads; anything bigger is refused as no readable picture.
 inline constexpr qint64 maxPictureFileBytes = 256LL * 1024 * 1024;
 
+// Largest image the decoder may allocate, whatever Qt's own default. A JPEG decodes at down to
+// 1/8 of its size, so this admits JPEGs up to 32768 x 32768 pixels.
+inline constexpr int maxDecodedMegabytes = 64;
+
+// Largest picture in another format (PNG, GIF, BMP under a .jpg name), which decodes at full size.
+inline constexpr qint64 maxFullSizePixels = 8LL * 1024 * 1024;
+
 // True when a JPEG stream runs from its start marker to its end marker; false when it is cut off.
 // Qt decodes a cut-off JPEG with a grey tail and only a warning, so the loader checks this first.
 bool isCompleteJpeg(QIODevice& device);
