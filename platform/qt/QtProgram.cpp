@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <cstdio>
+#include <cstdlib>
 
 #include "MainWindow.h"
 #include "QtUiPort.h"
@@ -73,6 +74,10 @@ int runQtProgram(const ProgramDescription& description, const char* programName,
                  SteadyClock clock) {
     int argc = 1;
     char* argv[] = {const_cast<char*>(programName), nullptr};
+    // Without a session bus, Qt's accessibility bridge makes D-Bus start one through dbus-launch,
+    // which leaves a daemon running and writes under ~/.dbus. An address that can never connect
+    // stops that; a real session bus, when there is one, is left alone.
+    ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("torvamik"));
     application.setApplicationDisplayName(QString());
