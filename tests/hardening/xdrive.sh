@@ -134,7 +134,7 @@ key() { xdotool key "$@" || fail "xdotool key $*"; }
 
 # Starts the quiz from the main window and waits for the first question.
 startQuiz() {
-    key "${1:-Return}"
+    key "${1:-space}"
     waitNewBox "the first question box"
 }
 
