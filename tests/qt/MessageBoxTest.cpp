@@ -9,6 +9,7 @@
 #include "ModalDriver.h"
 #include "QtUiPort.h"
 #include "QuietOffscreen.h"
+#include "ShownWindow.h"
 
 namespace {
 
@@ -39,15 +40,10 @@ class MessageBoxTest : public QObject {
 private slots:
     void initTestCase() { quietOffscreenWarnings(); }
     void init() {
-        window_ = std::make_unique<MainWindow>(torvamikProgram());
-        port_ = std::make_unique<QtUiPort>(*window_, SteadyClock());
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        shown_ = std::make_unique<ShownWindow>();
+        QVERIFY(shown_->exposed);
     }
-    void cleanup() {
-        port_.reset();
-        window_.reset();
-    }
+    void cleanup() { shown_.reset(); }
 
     void questionBoxLooksAsItShould() {
         const QString statement = QString::fromUtf8(
@@ -74,7 +70,7 @@ private slots:
             checked = true;
             buttonWithText(box, "&Jah")->click();
         });
-        port_->askYesNo(statement.toStdString(), "Torvamik!");
+        shown_->port->askYesNo(statement.toStdString(), "Torvamik!");
         QVERIFY(checked);
     }
 
@@ -98,7 +94,7 @@ private slots:
             else
                 buttonWithText(box, clicked)->click();
         });
-        QCOMPARE(static_cast<int>(port_->askYesNo("Ilves?", "Torvamik!")), answer);
+        QCOMPARE(static_cast<int>(shown_->port->askYesNo("Ilves?", "Torvamik!")), answer);
     }
 
     void questionBoxIgnoresEscapeAndClose() {
@@ -111,7 +107,7 @@ private slots:
                 QTest::keyClick(&box, Qt::Key_E);
             });
         });
-        QCOMPARE(port_->askYesNo("Ilves?", "Torvamik!"), AnswerNo);
+        QCOMPARE(shown_->port->askYesNo("Ilves?", "Torvamik!"), AnswerNo);
         QVERIFY(stayedOpen);
     }
 
@@ -137,13 +133,12 @@ private slots:
             if (how == "escape") QTest::keyClick(&box, Qt::Key_Escape);
             if (how == "close") box.close();
         });
-        port_->showMessage("Vastus oli õige!", "Torvamik!");
+        shown_->port->showMessage("Vastus oli õige!", "Torvamik!");
         QCOMPARE(seen, 1);
     }
 
 private:
-    std::unique_ptr<MainWindow> window_;
-    std::unique_ptr<QtUiPort> port_;
+    std::unique_ptr<ShownWindow> shown_;
 };
 
 QTEST_MAIN(MessageBoxTest)

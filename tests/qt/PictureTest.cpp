@@ -8,6 +8,7 @@
 #include "PictureArea.h"
 #include "QtUiPort.h"
 #include "QuietOffscreen.h"
+#include "ShownWindow.h"
 #include "SolidPictures.h"
 
 namespace {
@@ -25,26 +26,21 @@ class PictureTest : public QObject {
 private slots:
     void initTestCase() { quietOffscreenWarnings(); }
     void init() {
-        window_ = std::make_unique<MainWindow>(torvamikProgram());
-        port_ = std::make_unique<QtUiPort>(*window_, SteadyClock());
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        shown_ = std::make_unique<ShownWindow>();
+        QVERIFY(shown_->exposed);
     }
-    void cleanup() {
-        port_.reset();
-        window_.reset();
-    }
+    void cleanup() { shown_.reset(); }
 
     void shownFilledIntoTheArea() {
         SolidPictures pictures;
         for (const QString& name : {QStringLiteral("5õv.jpg"), QStringLiteral("0.jpg")}) {
-            port_->showPicture(name.toStdString());
-            const QImage& shown = window_->pictureArea().picture();
+            shown_->port->showPicture(name.toStdString());
+            const QImage& shown = shown_->window->pictureArea().picture();
             QCOMPARE(SolidPictures::nameOf(centreOf(shown)), name);
-            QCOMPARE(shown.size(), window_->pictureArea().sizeInDevicePixels());
-            QCOMPARE(shown.size(), QSize(488, 376) * window_->devicePixelRatio());
+            QCOMPARE(shown.size(), shown_->window->pictureArea().sizeInDevicePixels());
+            QCOMPARE(shown.size(), QSize(488, 376) * shown_->window->devicePixelRatio());
             // Painted on the screen, not just held.
-            const QImage onScreen = window_->pictureArea().grab().toImage();
+            const QImage onScreen = shown_->window->pictureArea().grab().toImage();
             QCOMPARE(SolidPictures::nameOf(centreOf(onScreen)), name);
             QCOMPARE(SolidPictures::nameOf(onScreen.pixelColor(2, 2)), name);
         }
@@ -52,14 +48,14 @@ private slots:
 
     void namesAreResolvedWhenLoaded() {
         SolidPictures first;
-        port_->showPicture("1.jpg");
+        shown_->port->showPicture("1.jpg");
         QTemporaryDir other;
         QImage red(8, 8, QImage::Format_RGB32);
         red.fill(Qt::red);
         QVERIFY(red.save(other.filePath("1.jpg"), "JPEG"));
         QDir::setCurrent(other.path());
-        port_->showPicture("1.jpg");
-        QVERIFY(qAbs(centreOf(window_->pictureArea().picture()).red() - 255) < 8);
+        shown_->port->showPicture("1.jpg");
+        QVERIFY(qAbs(centreOf(shown_->window->pictureArea().picture()).red() - 255) < 8);
     }
 
     void failures_data() {
@@ -90,14 +86,14 @@ private slots:
         QFETCH(int, number);
         QFETCH(QString, description);
         SolidPictures pictures({"5õv.jpg"});
-        port_->showPicture("0.jpg");
+        shown_->port->showPicture("0.jpg");
         if (!content.isNull()) {
             QFile file(QString::fromUtf8("5õv.jpg"));
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(content);
         }
         try {
-            port_->showPicture("5õv.jpg");
+            shown_->port->showPicture("5õv.jpg");
             QFAIL("the load did not fail");
         } catch (const RunTimeError& error) {
             QCOMPARE(error.number, number);
@@ -105,29 +101,28 @@ private slots:
             QCOMPARE(QString::fromStdString(error.fileName), QString::fromUtf8("5õv.jpg"));
         }
         // A failed load leaves the previous picture in place.
-        QCOMPARE(SolidPictures::nameOf(centreOf(window_->pictureArea().picture())),
+        QCOMPARE(SolidPictures::nameOf(centreOf(shown_->window->pictureArea().picture())),
                  QStringLiteral("0.jpg"));
     }
 
     void directoryUnderTheNameIsNoPicture() {
         SolidPictures pictures({"1.jpg"});
         QVERIFY(QDir().mkdir("1.jpg"));
-        QVERIFY_THROWS_EXCEPTION(RunTimeError, port_->showPicture("1.jpg"));
+        QVERIFY_THROWS_EXCEPTION(RunTimeError, shown_->port->showPicture("1.jpg"));
     }
 
     void hugeJpegIsDecodedStraightToTheAreaSize() {
         QTemporaryDir folder;
         QVERIFY(writeGreyJpeg(folder.filePath("0.jpg"), 20000, 20000));
         QDir::setCurrent(folder.path());
-        port_->showPicture("0.jpg");
-        const QImage& shown = window_->pictureArea().picture();
-        QCOMPARE(shown.size(), window_->pictureArea().sizeInDevicePixels());
+        shown_->port->showPicture("0.jpg");
+        const QImage& shown = shown_->window->pictureArea().picture();
+        QCOMPARE(shown.size(), shown_->window->pictureArea().sizeInDevicePixels());
         QVERIFY(qAbs(centreOf(shown).red() - 128) < 4);
     }
 
 private:
-    std::unique_ptr<MainWindow> window_;
-    std::unique_ptr<QtUiPort> port_;
+    std::unique_ptr<ShownWindow> shown_;
 };
 
 QTEST_MAIN(PictureTest)
