@@ -10,6 +10,8 @@
 // Draws the fourteen pictures of the quiz into OUTPUT_FOLDER, at twice the size of the picture
 // area so that they stay crisp on high-density screens.
 int main(int argc, char* argv[]) {
+    // Drawing needs fonts but never a screen, so a build machine without a display will do.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: torvamik_draw_pictures OUTPUT_FOLDER\n");
