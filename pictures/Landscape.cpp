@@ -112,11 +112,12 @@ void drawClouds(QPainter& painter, const Scenery& scenery) {
 
 void drawHills(QPainter& painter, const Scenery& scenery) {
     QPainterPath hills;
-    hills.moveTo(0, horizon);
+    // Down below the tree line, so no sky shows between the trunks.
+    hills.moveTo(0, horizon + 12);
     hills.lineTo(0, 178);
     hills.cubicTo(90, 150, 160, 190, 250, 172);
     hills.cubicTo(330, 156, 410, 150, areaWidth, 176);
-    hills.lineTo(areaWidth, horizon);
+    hills.lineTo(areaWidth, horizon + 12);
     hills.closeSubpath();
     painter.setPen(Qt::NoPen);
     painter.setBrush(scenery.hills);

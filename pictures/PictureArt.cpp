@@ -1,5 +1,6 @@
 #include "PictureArt.h"
 
+#include <QRadialGradient>
 #include <algorithm>
 
 #include "Emblems.h"
@@ -115,6 +116,19 @@ void drawRound(QPainter& painter, const PictureContent& content) {
     drawFalling(painter, scenery);
 }
 
+void drawFireflies(QPainter& painter) {
+    const QPointF places[] = {{70, 262}, {112, 300}, {402, 250}, {446, 292}, {360, 318}, {30, 330}};
+    painter.setPen(Qt::NoPen);
+    for (const QPointF& place : places) {
+        QRadialGradient glow(place, 9);
+        glow.setColorAt(0, QColor(250, 240, 140, 230));
+        glow.setColorAt(0.25, QColor(240, 230, 120, 120));
+        glow.setColorAt(1, QColor(240, 230, 120, 0));
+        painter.setBrush(glow);
+        painter.drawEllipse(place, 9, 9);
+    }
+}
+
 void drawWaiting(QPainter& painter) {
     Scenery scenery;
     scenery.night = true;
@@ -126,12 +140,10 @@ void drawWaiting(QPainter& painter) {
     scenery.groundFar = QColor(46, 66, 78);
     scenery.groundNear = QColor(34, 52, 62);
     drawScenery(painter, scenery);
-    painter.save();
-    // Moonlight: the lynx keeps its colours, only dimmed and cooled.
-    painter.setOpacity(0.82);
     drawRestingLynx(painter, QPointF(244, groundLine - 6), 1.0);
-    painter.restore();
-    painter.fillRect(QRectF(0, 0, areaWidth, areaHeight), QColor(30, 40, 110, 40));
+    // Moonlight: the lynx keeps its colours, only dimmed and cooled.
+    painter.fillRect(QRectF(0, 0, areaWidth, areaHeight), QColor(24, 34, 96, 70));
+    drawFireflies(painter);
 }
 
 }  // namespace
