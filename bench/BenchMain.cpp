@@ -28,14 +28,17 @@ constexpr int hugeShows = 3;
 constexpr double frameMs = 1000.0 / 60.0;
 
 struct Figures {
-    double startupMs = NAN, startupReferenceMs = NAN;
-    double peakMb = NAN, peakReferenceMb = NAN;
+    double startupMs = NAN, startupReferenceMs = NAN, startupButtonMs = NAN;
+    double peakMb = NAN, peakReferenceMb = NAN, peakButtonMb = NAN;
     double pauseCpu = NAN, pauseReferenceCpu = NAN;
     double pauseMin = NAN, pauseMax = NAN;
     double switchP95 = NAN, switchP95Large = NAN;
     double switchMedian = NAN, switchMedianLarge = NAN;
     double hugeMs = NAN, hugeExtraMb = NAN, hugeReferenceMs = NAN, hugeReferenceExtraMb = NAN;
+    double hugeCpuMs = NAN, hugeReferenceCpuMs = NAN, hugeFileMb = NAN;
 };
+
+enum class Starter { BareWindow, BareWindowWithButton, Program };
 
 std::string loadAverage() {
     std::ifstream file("/proc/loadavg");
@@ -76,13 +79,14 @@ public:
 private:
     std::string program(const char* name) const { return (programs_ / name).string(); }
 
-    ChildRun firstPaint(bool bare) {
+    ChildRun firstPaint(Starter starter) {
         const FormDescription& form = torvamikProgram().form;
         ChildCommand command;
-        if (bare) {
+        if (starter != Starter::Program) {
             command.argv = {program("torvamik_bench_bare_window"),
                             std::to_string(twips::toPixels(form.clientWidth)),
                             std::to_string(twips::toPixels(form.clientHeight))};
+            if (starter == Starter::BareWindowWithButton) command.argv.push_back("button");
         } else {
             command.argv = {program("torvamik_bench_program")};
             command.environment = {{"TORVAMIK_BENCH_PROBE", "first-paint"}};
@@ -104,20 +108,27 @@ private:
     }
 
     void measureStartup(Figures& figures) {
-        // One unmeasured run of each first, so both find the libraries in the page cache.
-        firstPaint(true);
-        firstPaint(false);
-        std::vector<double> program, reference, referencePeak;
+        // One unmeasured run of each first, so all find their libraries in the page cache.
+        for (const Starter starter :
+             {Starter::BareWindow, Starter::BareWindowWithButton, Starter::Program}) {
+            firstPaint(starter);
+        }
+        std::vector<double> program, reference, button, referencePeak, buttonPeak;
         for (int i = 0; i < startupRuns; ++i) {
-            const ChildRun bare = firstPaint(true);
-            const ChildRun real = firstPaint(false);
+            const ChildRun bare = firstPaint(Starter::BareWindow);
+            const ChildRun real = firstPaint(Starter::Program);
+            const ChildRun withButton = firstPaint(Starter::BareWindowWithButton);
             reference.push_back(startupMs(bare, "bare window"));
             program.push_back(startupMs(real, "program start-up"));
+            button.push_back(startupMs(withButton, "bare window with a button"));
             referencePeak.push_back(static_cast<double>(bare.peakResidentKb) / 1024.0);
+            buttonPeak.push_back(static_cast<double>(withButton.peakResidentKb) / 1024.0);
         }
         figures.startupMs = median(program);
         figures.startupReferenceMs = median(reference);
+        figures.startupButtonMs = median(button);
         figures.peakReferenceMb = percentile(referencePeak, 100.0);
+        figures.peakButtonMb = percentile(buttonPeak, 100.0);
     }
 
     // Plays whole quizzes in a picture folder; returns every picture switch in milliseconds and
@@ -194,29 +205,35 @@ private:
     }
 
     void measureHugePicture(Figures& figures) {
-        std::vector<double> ms, extraMb;
+        std::error_code error;
+        figures.hugeFileMb =
+            static_cast<double>(fs::file_size(hugePicture_, error)) / (1024.0 * 1024.0);
+        std::vector<double> ms, extraMb, cpuMs;
         for (int i = 0; i < hugeShows; ++i) {
             const ChildRun run = huge("show");
             const std::vector<std::string> words = findLine(run, "huge");
-            if (run.exitStatus != 0 || words.size() != 2) {
+            if (run.exitStatus != 0 || words.size() != 3) {
                 complain("huge picture shown", run);
                 failed_ = true;
                 return;
             }
             ms.push_back(number(words, 0));
             extraMb.push_back(number(words, 1));
+            cpuMs.push_back(number(words, 2));
         }
         figures.hugeMs = median(ms);
+        figures.hugeCpuMs = median(cpuMs);
         figures.hugeExtraMb = percentile(extraMb, 100.0);
         const ChildRun run = huge("decode");
         const std::vector<std::string> words = findLine(run, "huge");
-        if (run.exitStatus != 0 || words.size() != 2) {
+        if (run.exitStatus != 0 || words.size() != 3) {
             complain("huge picture decoded at full size", run);
             failed_ = true;
             return;
         }
         figures.hugeReferenceMs = number(words, 0);
         figures.hugeReferenceExtraMb = number(words, 1);
+        figures.hugeReferenceCpuMs = number(words, 2);
     }
 
     fs::path programs_, pictures_, largePictures_, hugePicture_;
@@ -268,6 +285,15 @@ void printTable(const Figures& f) {
         text("full decode %.0f ms, %+.0f MB", f.hugeReferenceMs, f.hugeReferenceExtraMb).c_str(),
         text("%.2fx time", f.hugeMs / f.hugeReferenceMs).c_str(), "<= 300 ms, +50 MB",
         verdict(f.hugeMs <= 300.0 && f.hugeExtraMb <= 50.0).c_str());
+    std::printf(
+        "note: a bare window with one text button (the font set-up any text needs) starts in "
+        "%.1f ms (%.3fx the bare window) and peaks at %.1f MB (%+.1f MB)\n",
+        f.startupButtonMs, f.startupButtonMs / f.startupReferenceMs, f.peakButtonMb,
+        f.peakButtonMb - f.peakReferenceMb);
+    std::printf(
+        "note: the 20000x20000 file holds %.1f MB; processor time %.0f ms shown, %.0f ms decoded "
+        "at full size\n",
+        f.hugeFileMb, f.hugeCpuMs, f.hugeReferenceCpuMs);
 }
 
 std::string json(double value, const char* format) {

@@ -1,6 +1,7 @@
 // One huge picture: "show" shows it through the program's port in the real window, "decode"
-// decodes it at full size, the reference. Writes "huge MILLISECONDS EXTRA_RESIDENT_MEGABYTES",
-// the extra being the peak resident memory during the work above what was resident before it.
+// decodes it at full size, the reference. Writes "huge MILLISECONDS EXTRA_RESIDENT_MEGABYTES
+// CPU_MILLISECONDS", the extra being the peak resident memory during the work above what was
+// resident before it.
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
 
     resetResidentPeak();
     const long before = residentKilobytes("VmRSS");
+    const double startCpu = processCpuSeconds();
     const long long start = monotonicNanoseconds();
     if (show) {
         try {
@@ -52,9 +54,10 @@ int main(int argc, char* argv[]) {
         }
     }
     const long long end = monotonicNanoseconds();
+    const double cpuMs = (processCpuSeconds() - startCpu) * 1000.0;
     const long peak = residentKilobytes("VmHWM");
-    std::printf("huge %.3f %.3f\n", static_cast<double>(end - start) / 1e6,
-                static_cast<double>(peak - before) / 1024.0);
+    std::printf("huge %.3f %.3f %.3f\n", static_cast<double>(end - start) / 1e6,
+                static_cast<double>(peak - before) / 1024.0, cpuMs);
     std::fflush(stdout);
     return 0;
 }
