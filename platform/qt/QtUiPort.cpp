@@ -4,6 +4,10 @@
 #include <QCoreApplication>
 #include <QPushButton>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "MainWindow.h"
 #include "PictureArea.h"
 #include "PictureLoader.h"
@@ -49,6 +53,11 @@ void QtUiPort::showPicture(std::string_view fileName) {
     QImage picture = prefetch_.take(fileName, size);
     if (picture.isNull()) picture = loadPicture(fileName, size);
     area.setPicture(std::move(picture));
+#ifdef __GLIBC__
+    // The previous picture and the decoder's buffers are free now; hand their pages back, so
+    // that the resident size stays that of one picture instead of growing with each switch.
+    malloc_trim(0);
+#endif
 }
 
 void QtUiPort::preparePicture(std::string_view fileName) {
