@@ -1,0 +1,5 @@
+#include "ProgramClock.h"
+
+double programClockSpeed() {
+    return 1.0;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "GdiHandles.h"
+
+// Largest file the loader reads; anything bigger is refused as no readable picture.
+inline constexpr LONGLONG maxPictureFileBytes = 256LL * 1024 * 1024;
+
+// Starts GDI+ for the life of the object; the loader needs it.
+class GdiplusSession {
+public:
+    GdiplusSession();
+    ~GdiplusSession();
+    GdiplusSession(const GdiplusSession&) = delete;
+    GdiplusSession& operator=(const GdiplusSession&) = delete;
+
+private:
+    ULONG_PTR token_ = 0;
+};
+
+// Reads a picture file by bare name from the current directory and draws it stretched to fill
+// size device pixels, into a bitmap that the screen can take as it is.
+// Throws RunTimeError 53 for a missing file and 481 for anything that is no readable picture.
+BitmapHandle loadPicture(std::string_view fileName, SIZE size);

@@ -1,0 +1,64 @@
+#include "Win32Program.h"
+
+#include <cstdio>
+#include <string>
+
+#include "MainWindow.h"
+#include "RunTimeError.h"
+#include "WideText.h"
+#include "Win32UiPort.h"
+
+Win32Program::Win32Program(const ProgramDescription& description, PerformanceClock clock)
+    : description_(description),
+      window_(std::make_unique<MainWindow>(description, [this] { dispatchClick(); })),
+      port_(std::make_unique<Win32UiPort>(*window_, clock)) {}
+
+Win32Program::~Win32Program() = default;
+
+int Win32Program::run(int showCommand) {
+    window_->show(showCommand);
+    MSG message;
+    int result;
+    while ((result = GetMessageW(&message, nullptr, 0, 0)) > 0) {
+        if (window_->handleDialogMessage(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return result < 0 ? 1 : static_cast<int>(message.wParam);
+}
+
+void Win32Program::dispatchClick() {
+    if (clickRunning_) return;
+    clickRunning_ = true;
+    // The quiz never returns normally; the exceptions stop here, inside the window procedure,
+    // because they cannot pass through the system's frames above it.
+    try {
+        description_.onButtonClick(*port_);
+        finish(0);
+    } catch (const ProgramEnd& end) {
+        finish(end.exitStatus);
+    } catch (const RunTimeError& error) {
+        const std::string report = error.report();
+        std::fprintf(stderr, "torvamik: %s\n", report.c_str());
+        std::fflush(stderr);
+        if (!window_->isClosed()) {
+            const std::string text = "Run-time error '" + std::to_string(error.number) + "':\n\n" +
+                                     error.description + "\n\n" + error.fileName;
+            MessageBoxW(window_->handle(), toWide(text).c_str(),
+                        toWide(description_.form.caption).c_str(), MB_OK | MB_APPLMODAL);
+        }
+        finish(1);
+    }
+}
+
+void Win32Program::finish(int status) {
+    window_->close();
+    ExitProcess(static_cast<UINT>(status));
+}
+
+int runWin32Program(const ProgramDescription& description, int showCommand,
+                    PerformanceClock clock) {
+    SetProcessDPIAware();
+    Win32Program program(description, clock);
+    return program.run(showCommand);
+}
