@@ -95,6 +95,16 @@ ULONGLONG waitForPicture(const ProgramUnderTest& program, Checks& checks, std::s
     return GetTickCount64();
 }
 
+// True as soon as the condition holds, false if it still fails after the timeout.
+bool eventually(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (!condition()) {
+        if (GetTickCount64() >= end) return false;
+        Sleep(5);
+    }
+    return true;
+}
+
 bool waitForCaption(const ProgramUnderTest& program, const std::wstring& caption, DWORD timeoutMs) {
     const ULONGLONG end = GetTickCount64() + timeoutMs;
     while (program.buttonText() != caption) {
@@ -128,7 +138,9 @@ void checkStartWindow(ProgramUnderTest& program, Checks& checks) {
     checks.expect(program.buttonText() == L"Alusta mängu.",
                   "start caption \"" + toUtf8(program.buttonText()) + "\"");
     checks.expect(program.buttonEnabled(), "the start button is disabled");
-    checks.expect(program.buttonHasFocus(), "the start button has no keyboard focus");
+    // The window manager activates the window a moment after it is shown.
+    checks.expect(eventually([&] { return program.buttonHasFocus(); }, 3000),
+                  "the start button has no keyboard focus");
     checks.expect(program.openBox() == nullptr, "a box is open before the first click");
     Sleep(200);
     const std::vector<COLORREF> samples = program.pictureSamples();
