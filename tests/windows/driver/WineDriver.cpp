@@ -77,10 +77,10 @@ std::string shownPictures(const std::vector<COLORREF>& samples) {
 
 // Waits until the picture area shows the named picture; returns when it was first seen.
 ULONGLONG waitForPicture(const ProgramUnderTest& program, Checks& checks, std::string_view name,
-                         const std::string& when) {
+                         const std::string& when, DWORD timeoutMs = pictureTimeoutMs) {
     const ULONGLONG start = GetTickCount64();
     std::vector<COLORREF> samples;
-    while (GetTickCount64() - start < pictureTimeoutMs) {
+    while (GetTickCount64() - start < timeoutMs) {
         samples = program.pictureSamples();
         bool all = true;
         for (COLORREF colour : samples) {
@@ -212,7 +212,9 @@ int play(const std::wstring& exe, const std::wstring& folder, double pauseSecond
         checks.expect(waitForCaption(program, wide(QuestionCatalogue::waitingCaption()), 2000),
                       after + ": caption \"" + toUtf8(program.buttonText()) + "\"");
         const std::string roundPicture = std::to_string(round) + ".jpg";
-        const ULONGLONG roundShown = waitForPicture(program, checks, roundPicture, after);
+        const ULONGLONG roundShown =
+            waitForPicture(program, checks, roundPicture, after,
+                           static_cast<DWORD>(pauseSeconds * 1000) + pictureTimeoutMs);
         checks.expect(
             roundShown - waitingShown >= shortestPauseMs,
             after + ": the first pause took " + std::to_string(roundShown - waitingShown) + " ms");
