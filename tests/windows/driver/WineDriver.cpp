@@ -1,10 +1,15 @@
 // Plays the Windows program from outside, through its windows, and checks what a player sees.
 // Runs under wine next to the program. Usage:
-//   wine_driver play EXE FOLDER PAUSE_SECONDS     a whole quiz; PAUSE_SECONDS as the exe's clock
-//   runs wine_driver close-idle EXE FOLDER             closing the idle window ends with status 0
-//   wine_driver close-in-pause EXE FOLDER         closing the window in a pause ends with status 0
-//   wine_driver error EXE FOLDER NUMBER DESCRIPTION FILE   the first feedback picture fails
-//   wine_driver version EXE                       the version record and the icon of the file
+//   wine_driver play EXE FOLDER PAUSE_SECONDS
+//       a whole quiz; PAUSE_SECONDS is a pause as the program's clock runs
+//   wine_driver close-idle EXE FOLDER [DPI]
+//       the idle window (at DPI dots per inch), then closing it ends with status 0
+//   wine_driver close-in-pause EXE FOLDER
+//       closing the window in a pause ends with status 0
+//   wine_driver error EXE FOLDER NUMBER DESCRIPTION FILE
+//       the first feedback picture fails: the error report, then status 1
+//   wine_driver version EXE
+//       the version record and the icon of the file
 // Exit status 0 when every check held.
 #include <windows.h>
 
@@ -237,10 +242,16 @@ int play(const std::wstring& exe, const std::wstring& folder, double pauseSecond
     return checks.failures();
 }
 
-int closeIdle(const std::wstring& exe, const std::wstring& folder) {
+int closeIdle(const std::wstring& exe, const std::wstring& folder, int expectedDpi) {
     Checks checks;
+    if (expectedDpi > 0) {
+        checks.expect(scaled(96) == expectedDpi, "the display runs at " +
+                                                     std::to_string(scaled(96)) + " dpi, not " +
+                                                     std::to_string(expectedDpi));
+    }
     ProgramUnderTest program(exe, folder);
     program.waitForMainWindow(startTimeoutMs);
+    checkStartWindow(program, checks);
     PostMessageW(program.mainWindow(), WM_CLOSE, 0, 0);
     const DWORD status = program.waitForExit(boxTimeoutMs);
     checks.expect(status == 0,
@@ -298,8 +309,8 @@ int wmain(int argc, wchar_t* argv[]) {
         int failures = -1;
         if (mode == L"play" && args.size() == 4) {
             failures = play(args[1], args[2], _wtof(args[3].c_str()));
-        } else if (mode == L"close-idle" && args.size() == 3) {
-            failures = closeIdle(args[1], args[2]);
+        } else if (mode == L"close-idle" && (args.size() == 3 || args.size() == 4)) {
+            failures = closeIdle(args[1], args[2], args.size() == 4 ? _wtoi(args[3].c_str()) : 0);
         } else if (mode == L"close-in-pause" && args.size() == 3) {
             failures = closeInPause(args[1], args[2]);
         } else if (mode == L"error" && args.size() == 6) {
