@@ -6,6 +6,7 @@
 set -uo pipefail
 
 : "${TORVAMIK:?TORVAMIK must name the program}"
+TORVAMIK=$(realpath "$TORVAMIK") # the program starts in the picture folder
 # Sanitizer builds use far more memory; the resident-size limit holds for the normal build only.
 : "${TORVAMIK_RSS_LIMIT_KB:=204800}"
 
