@@ -3,5 +3,5 @@
 
 // The program takes nothing from its command line: Qt gets only the program name.
 int main(int argc, char* argv[]) {
-    return runQtProgram(torvamikProgram(), argc > 0 ? argv[0] : "torvamik");
+    runQtProgram(torvamikProgram(), argc > 0 ? argv[0] : "torvamik");
 }

@@ -27,6 +27,6 @@ Q_COREAPP_STARTUP_FUNCTION(installProbe)
 
 int main(int argc, char* argv[]) {
     const double speed = argc > 1 ? std::strtod(argv[1], nullptr) : 1.0;
-    return runQtProgram(torvamikProgram(), argc > 0 ? argv[0] : "torvamik",
-                        SteadyClock(speed > 0.0 ? speed : 1.0));
+    runQtProgram(torvamikProgram(), argc > 0 ? argv[0] : "torvamik",
+                 SteadyClock(speed > 0.0 ? speed : 1.0));
 }

@@ -70,8 +70,8 @@ void QtProgram::finish(int status) {
     if (inMainLoop_) QCoreApplication::exit(status);
 }
 
-int runQtProgram(const ProgramDescription& description, const char* programName,
-                 SteadyClock clock) {
+[[noreturn]] void runQtProgram(const ProgramDescription& description, const char* programName,
+                               SteadyClock clock) {
     int argc = 1;
     char* argv[] = {const_cast<char*>(programName), nullptr};
     // Without a session bus, Qt's accessibility bridge makes D-Bus start one through dbus-launch,
@@ -82,5 +82,9 @@ int runQtProgram(const ProgramDescription& description, const char* programName,
     application.setApplicationName(QStringLiteral("torvamik"));
     application.setApplicationDisplayName(QString());
     QtProgram program(description, clock);
-    return program.run();
+    const int status = program.run();
+    // The program ends at once: a picture still being read ahead on the worker thread must not
+    // hold up the exit, and nothing is left to save.
+    std::fflush(nullptr);
+    std::_Exit(status);
 }

@@ -36,6 +36,7 @@ private:
     int exitStatus_ = -1;
 };
 
-// The start routine: builds the program and runs it until it ends. Qt sees only the program name.
-int runQtProgram(const ProgramDescription& description, const char* programName,
-                 SteadyClock clock = SteadyClock());
+// The start routine: builds the program, runs it until it ends and ends the process with its
+// exit status. Qt sees only the program name.
+[[noreturn]] void runQtProgram(const ProgramDescription& description, const char* programName,
+                               SteadyClock clock = SteadyClock());
