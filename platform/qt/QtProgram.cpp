@@ -2,13 +2,12 @@
 
 #include <QApplication>
 #include <QPushButton>
-#include <cstdio>
 #include <cstdlib>
 
+#include "ClickDispatch.h"
 #include "MainWindow.h"
 #include "QtUiPort.h"
 #include "QuizMessageBox.h"
-#include "RunTimeError.h"
 
 QtProgram::QtProgram(const ProgramDescription& description, SteadyClock clock)
     : description_(description),
@@ -41,26 +40,12 @@ void QtProgram::dispatchClick() {
     // A click that was queued before the button went grey must not start a second run.
     if (clickRunning_ || exitStatus_ >= 0) return;
     clickRunning_ = true;
-    try {
-        description_.onButtonClick(*port_);
-        finish(0);
-    } catch (const ProgramEnd& end) {
-        finish(end.exitStatus);
-    } catch (const RunTimeError& error) {
-        const std::string report = error.report();
-        std::fprintf(stderr, "torvamik: %s\n", report.c_str());
-        std::fflush(stderr);
-        if (!window_->isClosed()) {
-            const QString text = QStringLiteral("Run-time error '%1':\n\n%2\n\n%3")
-                                     .arg(error.number)
-                                     .arg(QString::fromStdString(error.description),
-                                          QString::fromStdString(error.fileName));
-            QuizMessageBox box(QuizMessageBox::Kind::Ok, text, window_->windowTitle(),
-                               window_.get());
-            box.exec();
-        }
-        finish(1);
-    }
+    finish(runClickHandler(description_.onButtonClick, *port_, [this](const std::string& text) {
+        if (window_->isClosed()) return;
+        QuizMessageBox box(QuizMessageBox::Kind::Ok, QString::fromStdString(text),
+                           window_->windowTitle(), window_.get());
+        box.exec();
+    }));
 }
 
 void QtProgram::finish(int status) {

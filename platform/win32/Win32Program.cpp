@@ -1,10 +1,9 @@
 #include "Win32Program.h"
 
-#include <cstdio>
 #include <string>
 
+#include "ClickDispatch.h"
 #include "MainWindow.h"
-#include "RunTimeError.h"
 #include "WideText.h"
 #include "Win32UiPort.h"
 
@@ -32,23 +31,11 @@ void Win32Program::dispatchClick() {
     clickRunning_ = true;
     // The quiz never returns normally; the exceptions stop here, inside the window procedure,
     // because they cannot pass through the system's frames above it.
-    try {
-        description_.onButtonClick(*port_);
-        finish(0);
-    } catch (const ProgramEnd& end) {
-        finish(end.exitStatus);
-    } catch (const RunTimeError& error) {
-        const std::string report = error.report();
-        std::fprintf(stderr, "torvamik: %s\n", report.c_str());
-        std::fflush(stderr);
-        if (!window_->isClosed()) {
-            const std::string text = "Run-time error '" + std::to_string(error.number) + "':\n\n" +
-                                     error.description + "\n\n" + error.fileName;
-            MessageBoxW(window_->handle(), toWide(text).c_str(),
-                        toWide(description_.form.caption).c_str(), MB_OK | MB_APPLMODAL);
-        }
-        finish(1);
-    }
+    finish(runClickHandler(description_.onButtonClick, *port_, [this](const std::string& text) {
+        if (window_->isClosed()) return;
+        MessageBoxW(window_->handle(), toWide(text).c_str(),
+                    toWide(description_.form.caption).c_str(), MB_OK | MB_APPLMODAL);
+    }));
 }
 
 void Win32Program::finish(int status) {
