@@ -7,11 +7,13 @@
 #include <QByteArray>
 #include <QFile>
 #include <QImageReader>
+#include <QTransform>
 #include <cerrno>
 #include <cstring>
 #include <string>
 #include <utility>
 
+#include "LargeJpegDecoder.h"
 #include "RunTimeError.h"
 
 namespace {
@@ -143,6 +145,47 @@ bool isCompleteJpeg(QIODevice& device) {
     return false;
 }
 
+namespace {
+
+// Turns a picture decoded as stored the way its EXIF orientation says, as Qt's reader would.
+QImage oriented(QImage image, QImageIOHandler::Transformations transformation) {
+    const bool mirror = transformation.testFlag(QImageIOHandler::TransformationMirror);
+    const bool flip = transformation.testFlag(QImageIOHandler::TransformationFlip);
+    if (mirror || flip) image = image.mirrored(mirror, flip);
+    if (transformation.testFlag(QImageIOHandler::TransformationRotate90)) {
+        image = image.transformed(QTransform().rotate(90));
+    }
+    return image;
+}
+
+// A JPEG with at least eight times the target's pixels each way decodes straight from its block
+// averages. Files Qt would refuse for the size of their eighth-size image are left to Qt, so
+// that both ways take the same files.
+std::optional<QImage> loadLargeJpeg(QFile& file, QSize targetSize) {
+    QSize fullSize;
+    QImageIOHandler::Transformations transformation;
+    {
+        QImageReader header(&file, "jpeg");
+        fullSize = header.size();
+        transformation = header.transformation();
+    }
+    if (!file.seek(0) || !fullSize.isValid()) return std::nullopt;
+    const QSize stored = transformation.testFlag(QImageIOHandler::TransformationRotate90)
+                             ? targetSize.transposed()
+                             : targetSize;
+    const qint64 eighthBytes =
+        qint64((fullSize.width() + 7) / 8) * ((fullSize.height() + 7) / 8) * 4;
+    if (fullSize.width() < 8 * stored.width() || fullSize.height() < 8 * stored.height() ||
+        eighthBytes > qint64(maxDecodedMegabytes) * 1024 * 1024) {
+        return std::nullopt;
+    }
+    std::optional<QImage> picture = decodeLargeJpeg(file.handle(), stored);
+    if (!picture) return std::nullopt;
+    return oriented(std::move(*picture), transformation);
+}
+
+}  // namespace
+
 std::optional<PictureFileIdentity> currentPictureFile(std::string_view fileName) {
     struct stat info {};
     if (::stat(std::string(fileName).c_str(), &info) != 0) return std::nullopt;
@@ -164,6 +207,7 @@ QImage loadPicture(std::string_view fileName, QSize targetSize, PictureFileIdent
     const QByteArray format = reader.format();
     if (format.isEmpty()) throw RunTimeError::invalidPicture(name);
     if (format == "jpeg") {
+        if (std::optional<QImage> large = loadLargeJpeg(file, targetSize)) return std::move(*large);
         const bool complete = file.seek(0) && isCompleteJpeg(file);
         if (!complete || !file.seek(0)) throw RunTimeError::invalidPicture(name);
     } else {
