@@ -219,6 +219,28 @@ private slots:
         QDir::setCurrent(previous);
     }
 
+    // Damaged anywhere, header or data, a file gives either a picture of the target size or none,
+    // and never a crash or a hang.
+    void damagedFilesAreSafe() {
+        const QByteArray whole = encodeJpeg(tiles(1600, 1200), {.restartInterval = 40});
+        QRandomGenerator random(3);
+        for (int round = 0; round < 60; ++round) {
+            QByteArray damaged = whole;
+            const int hits = 1 + random.bounded(6);
+            for (int i = 0; i < hits; ++i) {
+                // Half the hits in the first kilobyte, where the tables are.
+                const int at = random.bounded(2) == 0 ? random.bounded(1024)
+                                                      : random.bounded(int(damaged.size()));
+                damaged[at] = static_cast<char>(random.bounded(256));
+            }
+            const QString path = write(damaged);
+            for (const qint64 split : {neverSplit, alwaysSplit}) {
+                const std::optional<QImage> picture = decodeFile(path, QSize(100, 75), split);
+                QVERIFY(!picture || picture->size() == QSize(100, 75));
+            }
+        }
+    }
+
     // The loader turns a large picture the way its EXIF orientation says, as Qt does.
     void turnedPictureComesOutUpright() {
         const QString path = write(encodeJpeg(photo_, {.exifOrientation = 6}));
