@@ -59,6 +59,10 @@ MainWindow::MainWindow(const ProgramDescription& description)
     pictureArea_->setGeometry(toPixels(description.picture.rect));
 }
 
+void MainWindow::loadButtonFont() const {
+    static_cast<void>(button_->fontMetrics().horizontalAdvance(button_->text()));
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     closed_ = true;
     event->accept();

@@ -18,6 +18,9 @@ public:
     PictureArea& pictureArea() const { return *pictureArea_; }
     bool isClosed() const { return closed_; }
 
+    // Lays the button's caption out once, which loads its font; the first paint need not.
+    void loadButtonFont() const;
+
 signals:
     void closed();
 

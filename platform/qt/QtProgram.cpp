@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <cstdlib>
 
 #include "ClickDispatch.h"
+#include "FontWarmUp.h"
 #include "MainWindow.h"
 #include "QtUiPort.h"
 #include "QuizMessageBox.h"
@@ -26,10 +28,14 @@ QtProgram::QtProgram(const ProgramDescription& description, SteadyClock clock)
 
 QtProgram::~QtProgram() = default;
 
-int QtProgram::run() {
-    if (exitStatus_ >= 0) return exitStatus_;
+void QtProgram::show() {
     window_->show();
     window_->button().setFocus();
+}
+
+int QtProgram::run() {
+    if (exitStatus_ >= 0) return exitStatus_;
+    show();
     inMainLoop_ = true;
     const int status = QApplication::exec();
     inMainLoop_ = false;
@@ -63,10 +69,20 @@ void QtProgram::finish(int status) {
     // which leaves a daemon running and writes under ~/.dbus. An address that can never connect
     // stops that; a real session bus, when there is one, is left alone.
     ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
+    FontWarmUp fonts;
     QApplication application(argc, argv);
+    fonts.applicationCreated();
+    // Should anything below throw, the worker is done with Qt's font database before the
+    // application goes.
+    const auto fontsFinished = qScopeGuard([&fonts] { fonts.finish(); });
     application.setApplicationName(QStringLiteral("torvamik"));
     application.setApplicationDisplayName(QString());
     QtProgram program(description, clock);
+    program.show();
+    // While the window manager maps the window, the button's font is loaded, so that the first
+    // paint only draws.
+    fonts.waitForConfiguration();
+    program.window().loadButtonFont();
     const int status = program.run();
     // The program ends at once: a picture still being read ahead on the worker thread must not
     // hold up the exit, and nothing is left to save.

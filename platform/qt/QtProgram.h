@@ -21,6 +21,9 @@ public:
     // The exit status once the quiz has ended the program, -1 while it has not.
     int exitStatus() const { return exitStatus_; }
 
+    // Shows the window with the keyboard focus on the button.
+    void show();
+
     // Shows the window and runs the event loop until the program ends; returns the exit status.
     int run();
 
