@@ -230,8 +230,8 @@ public:
         return starts_;
     }
 
-    // After finish(): how MCU number first of this thread's part and everything after it join on
-    // to the MCUs before it. False when they do not, or the data is not valid.
+    // After finish(): whether this thread's MCUs from number first on, put after the mcusBefore
+    // MCUs the first thread decoded, make up the whole picture with valid data.
     bool joinsAt(std::size_t first, std::int64_t mcusBefore, std::int64_t mcuCount) const {
         if (!ok_) return false;
         for (std::size_t i = first; i < valid_.size(); ++i) {
