@@ -1,17 +1,19 @@
 #include "ProgramIcon.h"
 
-#include <QImageReader>
+#include <QImage>
 #include <QPixmap>
 
+#include "ProgramIconPixels.h"
+
 QIcon programIcon() {
-    // The same pixels as the installed icon theme files, compiled in from packaging/icons.
-    // Read as PNG by name: left to guess, the reader would load every image format plugin (and
-    // the JPEG library) during start-up just to ask them about these files.
+    // The same pixels as the installed icon theme files, compiled in already decoded: reading
+    // the PNG files at start-up would cost the PNG decoder's code and time before the first
+    // paint.
     QIcon icon;
-    for (const int size : {16, 32, 48}) {
-        QImageReader reader(QStringLiteral(":/icons/ee.torvamik.Torvamik-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    for (const IconPixels& pixels : programIconPixels) {
+        const QImage image(reinterpret_cast<const uchar*>(pixels.argb), pixels.size, pixels.size,
+                           pixels.size * 4, QImage::Format_ARGB32_Premultiplied);
+        icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }

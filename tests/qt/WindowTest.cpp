@@ -1,5 +1,7 @@
 #include <QDir>
 #include <QFontInfo>
+#include <QIcon>
+#include <QImage>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -45,6 +47,21 @@ private slots:
         QCOMPARE(picture.geometry(), QRect(8, 64, 488, 376));
         QCOMPARE(picture.focusPolicy(), Qt::NoFocus);
         QVERIFY(picture.picture().isNull());
+    }
+
+    void iconHasThePixelsOfTheInstalledFiles() {
+        QtProgram program(torvamikProgram());
+        const QIcon icon = program.window().windowIcon();
+        QCOMPARE(icon.availableSizes(), QList<QSize>({{16, 16}, {32, 32}, {48, 48}}));
+        for (const int size : {16, 32, 48}) {
+            const QImage installed(
+                QStringLiteral(TORVAMIK_ICON_DIR "/ee.torvamik.Torvamik-%1.png").arg(size));
+            QVERIFY(!installed.isNull());
+            QCOMPARE(icon.pixmap(QSize(size, size), 1.0)
+                         .toImage()
+                         .convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                     installed.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
     }
 
     void buttonHasTheFocusAndIsTheOnlyTabStop() {
