@@ -4,17 +4,24 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <system_error>
 
 FontWarmUp::FontWarmUp() {
     std::promise<void> configured;
     configured_ = configured.get_future().share();
-    worker_ = std::thread([configured = std::move(configured),
-                           application = applicationCreated_.get_future()]() mutable {
+    auto work = [configured = std::move(configured),
+                 application = applicationCreated_.get_future()]() mutable {
         // A configuration that fails to load fails again, and is handled, where Qt loads it.
         static_cast<void>(FcInit());
         configured.set_value();
         if (application.get()) static_cast<void>(QFontDatabase::families());
-    });
+    };
+    try {
+        worker_ = std::thread(std::move(work));
+    } catch (const std::system_error&) {
+        // No thread to be had: Qt sets the fonts up on the main thread when it first needs them.
+        // The promise went with the work, which leaves its future ready: nobody waits.
+    }
 }
 
 FontWarmUp::~FontWarmUp() {
