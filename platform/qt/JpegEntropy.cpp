@@ -48,7 +48,7 @@ std::optional<HuffmanTable> HuffmanTable::build(const HuffmanSpec& spec) {
             }
         }
         table.multi_[next] =
-            static_cast<std::uint16_t>(taken | (advance << 4) | (endOfBlock ? 0x8000 : 0));
+            static_cast<std::uint16_t>(taken | (advance << 6) | (endOfBlock ? 0x8000 : 0));
     }
     return table;
 }
@@ -254,7 +254,7 @@ bool DcDecoder::decodeMcu(EntropyReader& in, std::int16_t* differences) const {
     };
     const auto peek = [&](int n) { return static_cast<std::uint32_t>(bits >> (64 - n)); };
     const auto drop = [&](int n) {
-        bits <<= n;
+        bits <<= (n & 63);  // the same shift: the mask only spares the processor an AND
         count -= n;
     };
     bool valid = true;
@@ -284,14 +284,15 @@ bool DcDecoder::decodeMcu(EntropyReader& in, std::int16_t* differences) const {
         while (k < 64) {
             need32();
             const std::uint16_t steps = multi[peek(HuffmanTable::multiBits)];
-            const bool stepsEnd = (steps & 0x8000) != 0;
-            const int stepsAdvance = (steps >> 4) & 0x7FF;
+            const int stepsTaken = steps & 63;
+            const int stepsEnd = steps >> 15;
+            const int stepsAdvance = (steps >> 6) & 0xFF;
             // Several coefficients at once, unless they run past the end of the block: once the
             // last coefficient is in, the next bits belong to the next block, not to an end of
             // block code.
-            if ((steps & 15) != 0 && k + stepsAdvance + (stepsEnd ? 1 : 0) <= 64) {
-                drop(steps & 15);
-                if (stepsEnd) break;
+            if (stepsTaken != 0 && k + stepsAdvance + stepsEnd <= 64) {
+                drop(stepsTaken);
+                if (stepsEnd != 0) break;
                 k += stepsAdvance;
                 continue;
             }

@@ -22,7 +22,7 @@ public:
     // moves the position in the block (0 for the end of the block), packed as advance << 8 | bits.
     const std::uint16_t* skipTable() const { return skip_.data(); }
     // For AC tables: as many whole coefficients as the next multiBits bits hold, stepped over at
-    // once, up to and including an end of block: bits taken | advance << 4 | end of block << 15.
+    // once, up to and including an end of block: bits taken | advance << 6 | end of block << 15.
     // Zero when not even one fits.
     static constexpr int multiBits = 12;
     const std::uint16_t* multiTable() const { return multi_.data(); }
