@@ -3,18 +3,18 @@
 #include <algorithm>
 #include <cstring>
 
-std::optional<HuffmanTable> HuffmanTable::build(const HuffmanSpec& spec) {
+std::optional<HuffmanTable> HuffmanTable::build(const HuffmanDefinition& definition) {
     HuffmanTable table;
-    table.symbols_ = spec.symbols;
+    table.symbols_ = definition.symbols;
     std::int32_t code = 0;
     std::int32_t index = 0;
     for (int length = 1; length <= 16; ++length) {
-        const int count = spec.counts[static_cast<std::size_t>(length - 1)];
+        const int count = definition.counts[static_cast<std::size_t>(length - 1)];
         table.valueOffset_[length] = index - code;
         for (int i = 0; i < count; ++i, ++code, ++index) {
             if (code >= (1 << length)) return std::nullopt;  // more codes than fit
             if (length > fastBits) continue;
-            const int symbol = spec.symbols[static_cast<std::size_t>(index)];
+            const int symbol = definition.symbols[static_cast<std::size_t>(index)];
             const int size = symbol & 15;
             const int run = symbol >> 4;
             const int advance = size != 0 ? run + 1 : (run == 15 ? 16 : 0);

@@ -13,7 +13,7 @@ public:
     static constexpr int fastBits = 10;
 
     // Nothing when the lengths describe more codes than fit.
-    static std::optional<HuffmanTable> build(const HuffmanSpec& spec);
+    static std::optional<HuffmanTable> build(const HuffmanDefinition& definition);
 
     // Code length and symbol of a code of up to fastBits bits, packed as length << 8 | symbol;
     // 0 when the code is longer.

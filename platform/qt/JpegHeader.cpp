@@ -110,16 +110,16 @@ bool readHuffmanTables(const std::vector<std::uint8_t>& segment, JpegHeader& hea
         const int tableClass = segment[at] >> 4;
         const int id = segment[at] & 15;
         if (tableClass > 1 || id > 3 || at + 17 > segment.size()) return false;
-        HuffmanSpec spec;
+        HuffmanDefinition definition;
         std::size_t total = 0;
         for (std::size_t i = 0; i < 16; ++i) {
-            spec.counts[i] = segment[at + 1 + i];
-            total += spec.counts[i];
+            definition.counts[i] = segment[at + 1 + i];
+            total += definition.counts[i];
         }
         if (total == 0 || total > 256 || at + 17 + total > segment.size()) return false;
-        spec.symbols.assign(segment.begin() + static_cast<std::ptrdiff_t>(at + 17),
-                            segment.begin() + static_cast<std::ptrdiff_t>(at + 17 + total));
-        (tableClass == 0 ? header.dcTables : header.acTables)[id] = std::move(spec);
+        definition.symbols.assign(segment.begin() + static_cast<std::ptrdiff_t>(at + 17),
+                                  segment.begin() + static_cast<std::ptrdiff_t>(at + 17 + total));
+        (tableClass == 0 ? header.dcTables : header.acTables)[id] = std::move(definition);
         at += 17 + total;
     }
     return true;

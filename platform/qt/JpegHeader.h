@@ -32,7 +32,7 @@ private:
 };
 
 // A Huffman table as the file gives it: how many codes of each length, and their symbols.
-struct HuffmanSpec {
+struct HuffmanDefinition {
     std::array<std::uint8_t, 16> counts{};
     std::vector<std::uint8_t> symbols;
 };
@@ -52,8 +52,8 @@ struct JpegHeader {
     int height = 0;
     std::vector<JpegComponent> components;  // in scan order
     std::array<std::optional<std::array<std::uint16_t, 64>>, 4> quantTables;
-    std::array<std::optional<HuffmanSpec>, 4> dcTables;
-    std::array<std::optional<HuffmanSpec>, 4> acTables;
+    std::array<std::optional<HuffmanDefinition>, 4> dcTables;
+    std::array<std::optional<HuffmanDefinition>, 4> acTables;
     int restartInterval = 0;
     std::int64_t scanStart = 0;  // file offset of the first entropy-coded byte
 };
