@@ -13,6 +13,7 @@
 #include <string>
 #include <utility>
 
+#include "JpegHeader.h"
 #include "LargeJpegDecoder.h"
 #include "RunTimeError.h"
 
@@ -160,25 +161,27 @@ QImage oriented(QImage image, QImageIOHandler::Transformations transformation) {
 
 // A JPEG with at least eight times the target's pixels each way decodes straight from its block
 // averages. Files Qt would refuse for the size of their eighth-size image are left to Qt, so
-// that both ways take the same files.
+// that both ways take the same files. Everything else is turned away on the frame size alone.
 std::optional<QImage> loadLargeJpeg(QFile& file, QSize targetSize) {
-    QSize fullSize;
-    QImageIOHandler::Transformations transformation;
-    {
-        QImageReader header(&file, "jpeg");
-        fullSize = header.size();
-        transformation = header.transformation();
-    }
-    if (!file.seek(0) || !fullSize.isValid()) return std::nullopt;
-    const QSize stored = transformation.testFlag(QImageIOHandler::TransformationRotate90)
-                             ? targetSize.transposed()
-                             : targetSize;
-    const qint64 eighthBytes =
-        qint64((fullSize.width() + 7) / 8) * ((fullSize.height() + 7) / 8) * 4;
-    if (fullSize.width() < 8 * stored.width() || fullSize.height() < 8 * stored.height() ||
+    const std::optional<JpegHeader> header = readJpegHeader(file.handle(), file.size());
+    if (!header) return std::nullopt;
+    const auto largeEnough = [&header](QSize stored) {
+        return header->width >= 8 * stored.width() && header->height >= 8 * stored.height();
+    };
+    const qint64 eighthBytes = qint64((header->width + 7) / 8) * ((header->height + 7) / 8) * 4;
+    if ((!largeEnough(targetSize) && !largeEnough(targetSize.transposed())) ||
         eighthBytes > qint64(maxDecodedMegabytes) * 1024 * 1024) {
         return std::nullopt;
     }
+    QImageIOHandler::Transformations transformation;
+    {
+        QImageReader exif(&file, "jpeg");
+        transformation = exif.transformation();
+    }
+    const QSize stored = transformation.testFlag(QImageIOHandler::TransformationRotate90)
+                             ? targetSize.transposed()
+                             : targetSize;
+    if (!file.seek(0) || !largeEnough(stored)) return std::nullopt;
     std::optional<QImage> picture = decodeLargeJpeg(file.handle(), stored);
     if (!picture) return std::nullopt;
     return oriented(std::move(*picture), transformation);
