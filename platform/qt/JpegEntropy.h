@@ -57,7 +57,6 @@ public:
 
     // Data bits still to come before a marker; negative once bits past it were used.
     int bitsBeforeMarker() const { return count_ - padding_; }
-    bool atMarker() const { return atMarker_; }
     int marker() const { return marker_; }  // -1 when the file ends instead
     std::int64_t position() const { return dataBytes_ * 8 - (count_ - padding_); }
 
