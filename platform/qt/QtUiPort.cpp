@@ -84,8 +84,10 @@ void QtUiPort::pumpEvents(double maxWaitSeconds) {
     const int waitMs = clock_.realMillisecondsFor(maxWaitSeconds);
     if (waitMs > 0) {
         // The timer only wakes the dispatcher; WaitForMoreEvents sleeps until it or any other
-        // event arrives, so a pause costs no processor time.
-        wakeUp_.start(waitMs);
+        // event arrives, so a pause costs no processor time. Linux lets a long sleep run over by
+        // a thousandth of its length (5 ms in five seconds): a long wait wakes that much early,
+        // and the caller's next, short one ends on time.
+        wakeUp_.start(waitMs - waitMs / 500);
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
         wakeUp_.stop();
     } else {
