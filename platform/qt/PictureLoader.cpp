@@ -13,6 +13,7 @@
 #include <string>
 #include <utility>
 
+#include "JpegCompleteness.h"
 #include "JpegHeader.h"
 #include "LargeJpegDecoder.h"
 #include "RunTimeError.h"
@@ -101,49 +102,7 @@ private:
 
 bool isCompleteJpeg(QIODevice& device) {
     ByteStream in(device);
-    if (in.next() != 0xFF || in.next() != 0xD8) return false;
-    int byte = in.next();
-    while (byte == 0xFF) {
-        int marker = in.next();
-        while (marker == 0xFF) marker = in.next();  // fill bytes before a marker
-        if (marker < 0) return false;
-        if (marker == 0xD9) return true;                             // end of image
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {  // markers without a length
-            byte = in.next();
-            continue;
-        }
-        const int high = in.next();
-        const int low = in.next();
-        if (high < 0 || low < 0) return false;
-        const int length = (high << 8) | low;
-        if (length < 2 || !in.skip(length - 2)) return false;
-        byte = in.next();
-        if (marker == 0xDA) {
-            // Entropy-coded data follows the scan header; it ends at the first marker that is
-            // neither a stuffed zero nor a restart marker.
-            for (;;) {
-                if (byte >= 0 && byte != 0xFF) byte = in.nextFF();
-                if (byte < 0) return false;
-                int next = in.next();
-                while (next == 0xFF) next = in.next();
-                if (next < 0) return false;
-                if (next != 0x00 && !(next >= 0xD0 && next <= 0xD7)) {
-                    if (next == 0xD9) return true;
-                    // Another segment (the next scan of a progressive JPEG, a table): read on.
-                    const int h = in.next();
-                    const int l = in.next();
-                    if (h < 0 || l < 0) return false;
-                    const int len = (h << 8) | l;
-                    if (len < 2 || !in.skip(len - 2)) return false;
-                    byte = in.next();
-                    if (next != 0xDA) break;
-                    continue;
-                }
-                byte = in.next();
-            }
-        }
-    }
-    return false;
+    return isCompleteJpegStream(in);
 }
 
 namespace {

@@ -1,5 +1,10 @@
 #include "JpegCheck.h"
 
+#include <cstdint>
+#include <cstring>
+
+#include "JpegCompleteness.h"
+
 namespace {
 
 // Sequential bytes of a buffer; -1 past the end.
@@ -9,14 +14,19 @@ public:
 
     int next() { return pos_ < size_ ? data_[pos_++] : -1; }
 
-    // Reads a segment length and skips the segment's body.
-    bool skipSegment() {
-        const int high = next();
-        const int low = next();
-        if (high < 0 || low < 0) return false;
-        const std::size_t length = static_cast<std::size_t>((high << 8) | low);
-        if (length < 2 || length - 2 > size_ - pos_) return false;
-        pos_ += length - 2;
+    int nextFF() {
+        const void* found = std::memchr(data_ + pos_, 0xFF, size_ - pos_);
+        if (found == nullptr) {
+            pos_ = size_;
+            return -1;
+        }
+        pos_ = static_cast<std::size_t>(static_cast<const unsigned char*>(found) - data_) + 1;
+        return 0xFF;
+    }
+
+    bool skip(std::int64_t count) {
+        if (count < 0 || static_cast<std::uint64_t>(count) > size_ - pos_) return false;
+        pos_ += static_cast<std::size_t>(count);
         return true;
     }
 
@@ -26,46 +36,9 @@ private:
     std::size_t pos_ = 0;
 };
 
-bool isStandalone(int marker) {
-    return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7);
-}
-
 }  // namespace
 
 bool isCompleteJpeg(const unsigned char* data, std::size_t size) {
     ByteReader in(data, size);
-    if (in.next() != 0xFF || in.next() != 0xD8) return false;
-    int byte = in.next();
-    while (byte == 0xFF) {
-        int marker = in.next();
-        while (marker == 0xFF) marker = in.next();  // fill bytes before a marker
-        if (marker < 0) return false;
-        if (marker == 0xD9) return true;  // end of image
-        if (isStandalone(marker)) {
-            byte = in.next();
-            continue;
-        }
-        if (!in.skipSegment()) return false;
-        byte = in.next();
-        if (marker != 0xDA) continue;
-        // Entropy-coded data follows a scan header; it ends at the first marker that is neither a
-        // stuffed zero nor a restart marker.
-        for (;;) {
-            while (byte >= 0 && byte != 0xFF) byte = in.next();
-            if (byte < 0) return false;
-            int next = in.next();
-            while (next == 0xFF) next = in.next();
-            if (next < 0) return false;
-            if (next == 0x00 || isStandalone(next)) {
-                byte = in.next();
-                continue;
-            }
-            if (next == 0xD9) return true;
-            // Another segment (the next scan of a progressive JPEG, a table): read on.
-            if (!in.skipSegment()) return false;
-            byte = in.next();
-            if (next != 0xDA) break;
-        }
-    }
-    return false;
+    return isCompleteJpegStream(in);
 }
