@@ -86,30 +86,11 @@ void EntropyReader::updateQuickLimit() {
 }
 
 void EntropyReader::fill() {
-    constexpr std::uint64_t ones = 0x0101010101010101ULL;
-    constexpr std::uint64_t highs = 0x8080808080808080ULL;
     while (count_ <= 56) {
-        if (!atMarker_) {
-            if (window_.end() - p_ < 8) refillWindow();
-            if (window_.end() - p_ >= 8) {
-                // Most of the data has no 0xFF: take as many whole bytes as fit in one go.
-                std::uint64_t word;
-                std::memcpy(&word, p_, 8);
-                word = __builtin_bswap64(word);
-                const int bytes = (64 - count_) >> 3;
-                const std::uint64_t taken = bytes == 8 ? ~0ULL : ~(~0ULL >> (8 * bytes));
-                const std::uint64_t inverted = ~word;
-                const bool hasFF = ((inverted - ones) & ~inverted & highs & taken) != 0;
-                const bool passesWatch =
-                    watchPending_ && window_.fileOffset(p_) + bytes > watchOffset_;
-                if (!hasFF && !passesWatch) {
-                    bits_ |= (word & taken) >> count_;
-                    count_ += 8 * bytes;
-                    p_ += bytes;
-                    dataBytes_ += bytes;
-                    continue;
-                }
-            }
+        if (takeWholeBytes(bits_, count_)) continue;
+        if (!atMarker_ && window_.end() - p_ < 8 && refillWindow() &&
+            takeWholeBytes(bits_, count_)) {
+            continue;
         }
         slowByte();
     }
@@ -228,24 +209,7 @@ bool DcDecoder::decodeMcu(EntropyReader& in, std::int16_t* differences) const {
     std::uint64_t bits = in.bits_;
     int count = in.count_;
     const auto need32 = [&] {
-        if (count >= 32) return;
-        if (in.quickLimit_ != nullptr && in.p_ <= in.quickLimit_) {
-            // The common case, inline: four to eight bytes without a 0xFF among them.
-            std::uint64_t word;
-            std::memcpy(&word, in.p_, 8);
-            word = __builtin_bswap64(word);
-            const int bytes = (64 - count) >> 3;
-            const std::uint64_t taken = bytes == 8 ? ~0ULL : ~(~0ULL >> (8 * bytes));
-            const std::uint64_t inverted = ~word;
-            if (((inverted - 0x0101010101010101ULL) & ~inverted & 0x8080808080808080ULL & taken) ==
-                0) {
-                bits |= (word & taken) >> count;
-                count += 8 * bytes;
-                in.p_ += bytes;
-                in.dataBytes_ += bytes;
-                return;
-            }
-        }
+        if (count >= 32 || in.takeWholeBytes(bits, count)) return;
         in.bits_ = bits;
         in.count_ = count;
         in.fill();

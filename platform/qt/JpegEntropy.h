@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -78,6 +79,26 @@ private:
     // offset; null at a marker.
     void updateQuickLimit();
     const std::uint8_t* quickLimit_ = nullptr;
+
+    // Most of the data has no 0xFF: takes as many whole bytes as fit into a bit buffer holding
+    // count <= 56 bits, in one go. False when the next bytes need the careful way.
+    bool takeWholeBytes(std::uint64_t& bits, int& count) {
+        if (quickLimit_ == nullptr || p_ > quickLimit_) return false;
+        std::uint64_t word;
+        std::memcpy(&word, p_, 8);
+        word = __builtin_bswap64(word);
+        const int bytes = (64 - count) >> 3;
+        const std::uint64_t taken = bytes == 8 ? ~0ULL : ~(~0ULL >> (8 * bytes));
+        const std::uint64_t inverted = ~word;
+        if (((inverted - 0x0101010101010101ULL) & ~inverted & 0x8080808080808080ULL & taken) != 0) {
+            return false;
+        }
+        bits |= (word & taken) >> count;
+        count += 8 * bytes;
+        p_ += bytes;
+        dataBytes_ += bytes;
+        return true;
+    }
 
     bool refillWindow();
     void slowByte();
