@@ -392,18 +392,16 @@ bool decodeScan(const Scan& scan, BlockBoxes& boxes, const LargeJpegOptions& opt
     return true;
 }
 
-std::optional<QImage> decode(int fd, QSize targetSize, const LargeJpegOptions& options) {
+std::optional<QImage> decode(int fd, std::int64_t fileSize, const JpegHeader& header,
+                             QSize targetSize, const LargeJpegOptions& options) {
     if (options.decodedByTwo != nullptr) *options.decodedByTwo = false;
-    struct stat info {};
-    if (targetSize.isEmpty() || ::fstat(fd, &info) != 0) return std::nullopt;
-    const std::optional<JpegHeader> header = readJpegHeader(fd, info.st_size);
-    if (!header) return std::nullopt;
-    const McuLayout layout = McuLayout::of(*header);
-    std::optional<BlockBoxes> boxes = BlockBoxes::make(*header, layout, targetSize);
+    if (targetSize.isEmpty()) return std::nullopt;
+    const McuLayout layout = McuLayout::of(header);
+    std::optional<BlockBoxes> boxes = BlockBoxes::make(header, layout, targetSize);
     if (!boxes) return std::nullopt;
-    const std::optional<DcDecoder> decoder = DcDecoder::build(*header, layout);
+    const std::optional<DcDecoder> decoder = DcDecoder::build(header, layout);
     if (!decoder) return std::nullopt;
-    const Scan scan{fd, info.st_size, *header, layout, *decoder};
+    const Scan scan{fd, fileSize, header, layout, *decoder};
     if (!decodeScan(scan, *boxes, options)) return std::nullopt;
     QImage picture = boxes->picture();
     if (picture.isNull()) return std::nullopt;
@@ -412,10 +410,21 @@ std::optional<QImage> decode(int fd, QSize targetSize, const LargeJpegOptions& o
 
 }  // namespace
 
-std::optional<QImage> decodeLargeJpeg(int fd, QSize targetSize, const LargeJpegOptions& options) {
+std::optional<QImage> decodeLargeJpeg(int fd, const JpegHeader& header, QSize targetSize,
+                                      const LargeJpegOptions& options) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return std::nullopt;
     try {
-        return decode(fd, targetSize, options);
+        return decode(fd, info.st_size, header, targetSize, options);
     } catch (const std::bad_alloc&) {
         return std::nullopt;  // decoded the usual way, within Qt's own limits
     }
+}
+
+std::optional<QImage> decodeLargeJpeg(int fd, QSize targetSize, const LargeJpegOptions& options) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return std::nullopt;
+    const std::optional<JpegHeader> header = readJpegHeader(fd, info.st_size);
+    if (!header) return std::nullopt;
+    return decodeLargeJpeg(fd, *header, targetSize, options);
 }

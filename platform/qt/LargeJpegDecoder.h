@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "JpegHeader.h"
+
 struct LargeJpegOptions {
     // Entropy-coded data at least this long is decoded by two threads, one from each half.
     std::int64_t splitFromBytes = 2 * 1024 * 1024;
@@ -20,4 +22,8 @@ struct LargeJpegOptions {
 // CMYK, ...), too small for the target, or its data is not valid; the caller then decodes the
 // usual way, which also reports the errors.
 std::optional<QImage> decodeLargeJpeg(int fd, QSize targetSize,
+                                      const LargeJpegOptions& options = {});
+
+// The same, for a caller that has read the file's header already.
+std::optional<QImage> decodeLargeJpeg(int fd, const JpegHeader& header, QSize targetSize,
                                       const LargeJpegOptions& options = {});

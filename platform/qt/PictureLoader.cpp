@@ -141,7 +141,7 @@ std::optional<QImage> loadLargeJpeg(QFile& file, QSize targetSize) {
                              ? targetSize.transposed()
                              : targetSize;
     if (!file.seek(0) || !largeEnough(stored)) return std::nullopt;
-    std::optional<QImage> picture = decodeLargeJpeg(file.handle(), stored);
+    std::optional<QImage> picture = decodeLargeJpeg(file.handle(), *header, stored);
     if (!picture) return std::nullopt;
     return oriented(std::move(*picture), transformation);
 }
