@@ -10,7 +10,7 @@ void Command1_Click(UiPort& ui) {
 
 constexpr ProgramDescription program{
     .form = {.name = "Form1", .caption = "Torvamik!", .clientWidth = 7560, .clientHeight = 6720},
-    // 7335 wide, one pixel wider than Image1, as the original form had it.
+    // 7335 wide: one pixel wider than Image1.
     .button = {.name = "Command1",
                .caption = "Alusta mängu.",
                .rect = {.left = 120, .top = 120, .width = 7335, .height = 735},

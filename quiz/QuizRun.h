@@ -5,7 +5,8 @@
 class UiPort;
 
 // Everything after the click on the start button: four rounds of five questions, the pauses
-// between rounds, and the end of the program. run() never returns.
+// between rounds, and the end of the program. Every effect on the screen is made here, through
+// the port. run() never returns.
 class QuizRun {
 public:
     explicit QuizRun(UiPort& ui) : ui_(ui) {}
@@ -13,9 +14,9 @@ public:
     void run();
 
 private:
-    void playRound(int round);
-    void askQuestion(int round, int questionNumber);
+    void askQuestion(int round, int position);
+    void showRoundEnd(int round);
 
     UiPort& ui_;
-    Scoring scoring_;
+    Scoring score_;
 };

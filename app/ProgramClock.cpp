@@ -1,5 +1,0 @@
-#include "ProgramClock.h"
-
-double programClockSpeed() {
-    return 1.0;
-}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// True when a JPEG stream runs from its start marker to its end marker; false when it is cut off.
+// Decoders fill the missing tail of a cut-off JPEG with grey and report success, so the picture
+// loaders check this first. The source gives the next byte (-1 at the end), skips to the next
+// 0xFF and gives it (-1 at the end), and skips a number of bytes (false past the end).
+template <typename ByteSource>
+bool isCompleteJpegStream(ByteSource& in) {
+    const auto isStandalone = [](int marker) {
+        return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7);
+    };
+    const auto skipSegment = [&in] {
+        const int high = in.next();
+        const int low = in.next();
+        if (high < 0 || low < 0) return false;
+        const int length = (high << 8) | low;
+        return length >= 2 && in.skip(std::int64_t{length} - 2);
+    };
+    if (in.next() != 0xFF || in.next() != 0xD8) return false;
+    int byte = in.next();
+    while (byte == 0xFF) {
+        int marker = in.next();
+        while (marker == 0xFF) marker = in.next();  // fill bytes before a marker
+        if (marker < 0) return false;
+        if (marker == 0xD9) return true;  // end of image
+        if (isStandalone(marker)) {
+            byte = in.next();
+            continue;
+        }
+        if (!skipSegment()) return false;
+        byte = in.next();
+        if (marker != 0xDA) continue;
+        // Entropy-coded data follows a scan header; it ends at the first marker that is neither a
+        // stuffed zero nor a restart marker. 0xFF is rare in it, so the source searches for it.
+        for (;;) {
+            if (byte >= 0 && byte != 0xFF) byte = in.nextFF();
+            if (byte < 0) return false;
+            int next = in.next();
+            while (next == 0xFF) next = in.next();
+            if (next < 0) return false;
+            if (next == 0x00 || isStandalone(next)) {
+                byte = in.next();
+                continue;
+            }
+            if (next == 0xD9) return true;
+            // Another segment (the next scan of a progressive JPEG, a table): read on.
+            if (!skipSegment()) return false;
+            byte = in.next();
+            if (next != 0xDA) break;
+        }
+    }
+    return false;
+}
+
+// The same walk over a whole file in memory.
+bool isCompleteJpeg(const unsigned char* data, std::size_t size);

@@ -1,0 +1,60 @@
+#include "MainWindow.h"
+
+#include <QCloseEvent>
+#include <QFont>
+
+#include "PictureArea.h"
+#include "ProgramIcon.h"
+
+namespace {
+
+// The declared face where it is installed, otherwise a sans-serif face with the Estonian letters.
+QFont buttonFont(const FontDescription& font) {
+    QFont result;
+    result.setFamilies({QString::fromUtf8(font.face), QStringLiteral("Microsoft Sans Serif"),
+                        QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                        QStringLiteral("Noto Sans"), QStringLiteral("sans-serif")});
+    result.setStyleHint(QFont::SansSerif);
+    result.setPixelSize(font.pixelSize);
+    result.setWeight(static_cast<QFont::Weight>(font.weight));
+    result.setItalic(font.italic);
+    result.setUnderline(font.underline);
+    result.setStrikeOut(font.strikeOut);
+    return result;
+}
+
+}  // namespace
+
+QRect toPixels(const RectTwips& rect) {
+    return QRect(twips::toPixels(rect.left), twips::toPixels(rect.top), twips::toPixels(rect.width),
+                 twips::toPixels(rect.height));
+}
+
+MainWindow::MainWindow(const ProgramDescription& description)
+    : button_(new QPushButton(this)), pictureArea_(new PictureArea(this)) {
+    setObjectName(QString::fromUtf8(description.form.name));
+    setWindowTitle(QString::fromUtf8(description.form.caption));
+    setWindowIcon(programIcon());
+    setFixedSize(twips::toPixels(description.form.clientWidth),
+                 twips::toPixels(description.form.clientHeight));
+    // Minimise and move, but no maximise: the layout is fixed.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    const ButtonDescription& command = description.button;
+    button_->setObjectName(QString::fromUtf8(command.name));
+    button_->setText(QString::fromUtf8(command.caption));
+    button_->setGeometry(toPixels(command.rect));
+    button_->setFont(buttonFont(command.font));
+    button_->setEnabled(command.enabled);
+    button_->setFocus();
+
+    pictureArea_->setObjectName(QString::fromUtf8(description.picture.name));
+    pictureArea_->setGeometry(toPixels(description.picture.rect));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    closed_ = true;
+    event->accept();
+    emit closed();
+}

@@ -1,0 +1,150 @@
+#include "PictureLoader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QImageReader>
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <utility>
+
+#include "JpegCompleteness.h"
+#include "RunTimeError.h"
+
+namespace {
+
+PictureFileIdentity identityOf(const struct stat& info) {
+    return {.device = info.st_dev,
+            .inode = info.st_ino,
+            .size = info.st_size,
+            .modifiedNs = info.st_mtim.tv_sec * 1'000'000'000LL + info.st_mtim.tv_nsec,
+            .changedNs = info.st_ctim.tv_sec * 1'000'000'000LL + info.st_ctim.tv_nsec};
+}
+
+// Opens a regular file only, without blocking, so that a FIFO or a device under the name cannot
+// hang the program, and refuses files above the size cap. Returns the open descriptor.
+int openPictureFile(const std::string& name, PictureFileIdentity* identity) {
+    const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG) {
+            throw RunTimeError::fileNotFound(name);
+        }
+        throw RunTimeError::invalidPicture(name);
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size <= 0 ||
+        info.st_size > maxPictureFileBytes) {
+        ::close(fd);
+        throw RunTimeError::invalidPicture(name);
+    }
+    if (identity != nullptr) *identity = identityOf(info);
+    return fd;
+}
+
+// Sequential bytes of a device, read in blocks.
+class ByteStream {
+public:
+    explicit ByteStream(QIODevice& device) : device_(device) {}
+
+    // The next byte, or -1 at the end.
+    int next() {
+        if (pos_ == block_.size()) {
+            block_ = device_.read(64 * 1024);
+            pos_ = 0;
+            if (block_.isEmpty()) return -1;
+        }
+        return static_cast<unsigned char>(std::as_const(block_)[pos_++]);
+    }
+
+    // Skips to the next 0xFF byte and returns it, or -1 at the end. Entropy-coded data makes up
+    // most of a picture file and 0xFF is rare in it, so this searches a block at a time.
+    int nextFF() {
+        for (;;) {
+            const char* data = std::as_const(block_).constData();
+            const void* found =
+                std::memchr(data + pos_, 0xFF, static_cast<size_t>(block_.size() - pos_));
+            if (found != nullptr) {
+                pos_ = static_cast<const char*>(found) - data + 1;
+                return 0xFF;
+            }
+            block_ = device_.read(64 * 1024);
+            pos_ = 0;
+            if (block_.isEmpty()) return -1;
+        }
+    }
+
+    bool skip(qint64 count) {
+        const qint64 buffered = block_.size() - pos_;
+        if (count <= buffered) {
+            pos_ += count;
+            return true;
+        }
+        const qint64 target = device_.pos() + (count - buffered);
+        block_.clear();
+        pos_ = 0;
+        return target <= device_.size() && device_.seek(target);
+    }
+
+private:
+    QIODevice& device_;
+    QByteArray block_;
+    qsizetype pos_ = 0;
+};
+
+}  // namespace
+
+bool isCompleteJpeg(QIODevice& device) {
+    ByteStream in(device);
+    return isCompleteJpegStream(in);
+}
+
+std::optional<PictureFileIdentity> currentPictureFile(std::string_view fileName) {
+    struct stat info {};
+    if (::stat(std::string(fileName).c_str(), &info) != 0) return std::nullopt;
+    return identityOf(info);
+}
+
+QImage loadPicture(std::string_view fileName, QSize targetSize, PictureFileIdentity* identity) {
+    const std::string name(fileName);
+    QFile file;
+    if (!file.open(openPictureFile(name, identity), QIODevice::ReadOnly,
+                   QFileDevice::AutoCloseHandle)) {
+        throw RunTimeError::invalidPicture(name);
+    }
+
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    reader.setAllocationLimit(maxDecodedMegabytes);
+    const QByteArray format = reader.format();
+    if (format.isEmpty()) throw RunTimeError::invalidPicture(name);
+    if (format == "jpeg") {
+        const bool complete = file.seek(0) && isCompleteJpeg(file);
+        if (!complete || !file.seek(0)) throw RunTimeError::invalidPicture(name);
+    } else {
+        // Other formats decode at full size, and smooth scaling first copies an 8-bit picture to
+        // 32 bits: only the pixel cap keeps that copy small.
+        const QSize fullSize = reader.size();
+        if (!fullSize.isValid() ||
+            static_cast<qint64>(fullSize.width()) * fullSize.height() > maxFullSizePixels) {
+            throw RunTimeError::invalidPicture(name);
+        }
+    }
+
+    // The scaled size applies before the EXIF rotation, so a turned picture is decoded to the
+    // turned box and comes out upright at the target size.
+    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    reader.setScaledSize(turned ? targetSize.transposed() : targetSize);
+    reader.setQuality(100);  // smooth scaling for whatever the decoder cannot scale itself
+
+    QImage image = reader.read();
+    if (image.isNull()) throw RunTimeError::invalidPicture(name);
+    if (image.size() != targetSize) {
+        image = image.scaled(targetSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return image;
+}

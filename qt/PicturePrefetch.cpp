@@ -1,0 +1,51 @@
+#include "PicturePrefetch.h"
+
+#include <algorithm>
+#include <chrono>
+#include <utility>
+
+namespace {
+
+// A file's times have a coarse grain on some file systems: a file changed within this time before
+// it was read might change again with the same times and size. Such a file is read again when
+// shown.
+constexpr auto settledAfter = std::chrono::seconds(2);
+
+}  // namespace
+
+PicturePrefetch::~PicturePrefetch() {
+    for (const Read& read : reads_) read.result.wait();
+}
+
+void PicturePrefetch::start(const std::string& fileName, QSize targetSize) {
+    const bool reading = std::any_of(reads_.begin(), reads_.end(), [&](const Read& read) {
+        return read.fileName == fileName && read.targetSize == targetSize;
+    });
+    if (reading) return;
+    reads_.push_back({fileName, targetSize, std::async(std::launch::async, readAhead, fileName, targetSize)});
+}
+
+PicturePrefetch::Result PicturePrefetch::readAhead(const std::string& fileName, QSize targetSize) {
+    Result result;
+    const auto start = std::chrono::system_clock::now();
+    try {
+        result.picture = loadPicture(fileName, targetSize, &result.identity);
+    } catch (...) {
+        // Whatever went wrong happens again, and is reported, when the picture is shown.
+    }
+    const long long settledNs =
+        std::chrono::nanoseconds(start.time_since_epoch() - settledAfter).count();
+    if (result.identity.modifiedNs > settledNs) result.picture = QImage();
+    return result;
+}
+
+QImage PicturePrefetch::take(std::string_view fileName, QSize targetSize) {
+    const auto read = std::find_if(reads_.begin(), reads_.end(), [&](const Read& candidate) {
+        return candidate.fileName == fileName && candidate.targetSize == targetSize;
+    });
+    if (read == reads_.end()) return {};
+    Result result = read->result.get();
+    reads_.erase(read);
+    if (result.picture.isNull() || currentPictureFile(fileName) != result.identity) return {};
+    return std::move(result.picture);
+}

@@ -1,0 +1,76 @@
+#include "QtProgram.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <cstdlib>
+
+#include "ClickDispatch.h"
+#include "MainWindow.h"
+#include "QtUiPort.h"
+#include "QuizMessageBox.h"
+
+QtProgram::QtProgram(const ProgramDescription& description, SteadyClock clock)
+    : description_(description),
+      window_(std::make_unique<MainWindow>(description)),
+      port_(std::make_unique<QtUiPort>(*window_, clock)) {
+    QObject::connect(&window_->button(), &QPushButton::clicked, window_.get(),
+                     [this] { dispatchClick(); });
+    // Closing the window ends the program; while the quiz runs, its next step notices the closed
+    // window and unwinds first. Qt's own quit-on-last-window would instead make every later
+    // modal box return at once.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(window_.get(), &MainWindow::closed, window_.get(), [this] {
+        if (!clickRunning_) finish(0);
+    });
+}
+
+QtProgram::~QtProgram() = default;
+
+void QtProgram::show() {
+    window_->show();
+}
+
+int QtProgram::run() {
+    if (exitStatus_ >= 0) return exitStatus_;
+    show();
+    inMainLoop_ = true;
+    const int status = QApplication::exec();
+    inMainLoop_ = false;
+    return exitStatus_ >= 0 ? exitStatus_ : status;
+}
+
+void QtProgram::dispatchClick() {
+    // A click that was queued before the button went grey must not start a second run.
+    if (clickRunning_ || exitStatus_ >= 0) return;
+    clickRunning_ = true;
+    finish(runClickHandler(description_.onButtonClick, *port_, [this](const std::string& text) {
+        if (window_->isClosed()) return;
+        QuizMessageBox box(QuizMessageBox::Kind::Ok, QString::fromStdString(text),
+                           window_->windowTitle(), window_.get());
+        box.exec();
+    }));
+}
+
+void QtProgram::finish(int status) {
+    if (exitStatus_ >= 0) return;
+    exitStatus_ = status;
+    if (!window_->isClosed()) window_->close();
+    if (inMainLoop_) QCoreApplication::exit(status);
+}
+
+[[noreturn]] void runQtProgram(const ProgramDescription& description, const char* programName,
+                               SteadyClock clock) {
+    int argc = 1;
+    char* argv[] = {const_cast<char*>(programName), nullptr};
+    // Without a session bus, Qt's accessibility bridge makes D-Bus start one through dbus-launch,
+    // which leaves a daemon running and writes under ~/.dbus. An address that can never connect
+    // stops that; a real session bus, when there is one, is left alone.
+    ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
+    QApplication application(argc, argv);
+    QtProgram program(description, clock);
+    const int status = program.run();
+    // The program ends at once: a picture still being read ahead on the worker thread must not
+    // hold up the exit, and nothing is left to save.
+    std::fflush(nullptr);
+    std::_Exit(status);
+}

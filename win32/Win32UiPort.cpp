@@ -1,0 +1,78 @@
+#include "Win32UiPort.h"
+
+#include "MainWindow.h"
+#include "PictureLoader.h"
+#include "RunTimeError.h"
+#include "WideText.h"
+
+Win32UiPort::Win32UiPort(MainWindow& window, SteadyClock clock)
+    : window_(window), clock_(clock) {}
+
+Answer Win32UiPort::askYesNo(std::string_view prompt, std::string_view title) {
+    endIfWindowClosed();
+    // Windows' own Yes/No box has no close button and ignores Escape, so it ends only through
+    // one of the two answers; no icon flag, so it shows none.
+    const int answer = MessageBoxW(window_.handle(), toWide(prompt).c_str(), toWide(title).c_str(),
+                                   MB_YESNO | MB_DEFBUTTON1 | MB_APPLMODAL | MB_SETFOREGROUND);
+    endIfWindowClosed();
+    return answer == IDNO ? AnswerNo : AnswerYes;
+}
+
+void Win32UiPort::showMessage(std::string_view prompt, std::string_view title) {
+    endIfWindowClosed();
+    MessageBoxW(window_.handle(), toWide(prompt).c_str(), toWide(title).c_str(),
+                MB_OK | MB_APPLMODAL | MB_SETFOREGROUND);
+    endIfWindowClosed();
+}
+
+void Win32UiPort::showPicture(std::string_view fileName) {
+    endIfWindowClosed();
+    window_.setPicture(loadPicture(fileName, window_.pictureSize()));
+}
+
+void Win32UiPort::setCaption(std::string_view text) {
+    endIfWindowClosed();
+    window_.setButtonText(toWide(text));
+}
+
+void Win32UiPort::disableButton() {
+    endIfWindowClosed();
+    window_.disableButton();
+}
+
+double Win32UiPort::clockSeconds() {
+    return clock_.seconds();
+}
+
+void Win32UiPort::pumpEvents(double maxWaitSeconds) {
+    endIfWindowClosed();
+    if (!dispatchPending()) throw ProgramEnd{0};
+    // Sleeps until a message arrives or the time is up; a message that came in meanwhile wakes
+    // it at once, so a pause costs no processor time and the window stays responsive.
+    const DWORD waitMs = static_cast<DWORD>(clock_.realMillisecondsFor(maxWaitSeconds));
+    if (waitMs > 0) {
+        MsgWaitForMultipleObjectsEx(0, nullptr, waitMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        if (!dispatchPending()) throw ProgramEnd{0};
+    }
+    endIfWindowClosed();
+}
+
+void Win32UiPort::endProgram() {
+    window_.close();
+    throw ProgramEnd{0};
+}
+
+void Win32UiPort::endIfWindowClosed() const {
+    if (window_.isClosed()) throw ProgramEnd{0};
+}
+
+bool Win32UiPort::dispatchPending() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) return false;
+        if (window_.handleDialogMessage(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return true;
+}
