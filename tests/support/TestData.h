@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// The tests' own tables, kept apart from the program's: the twenty statements with their right
+// answers (statements.tsv) and the colour of each picture in the solid test sets (pictures.tsv).
+// TORVAMIK_TEST_DATA names the folder that holds them.
+namespace testdata {
+
+struct Statement {
+    int round;
+    int position;
+    bool yesIsRight;
+    std::string text;  // UTF-8
+};
+
+struct SolidPicture {
+    std::string name;  // UTF-8
+    int red;
+    int green;
+    int blue;
+};
+
+inline std::vector<std::vector<std::string>> readTable(const std::string& fileName) {
+    std::ifstream in(std::string(TORVAMIK_TEST_DATA) + "/" + fileName);
+    if (!in) throw std::runtime_error("cannot read " + fileName);
+    std::vector<std::vector<std::string>> rows;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::vector<std::string> fields;
+        std::istringstream fieldStream(line);
+        for (std::string field; std::getline(fieldStream, field, '\t');) fields.push_back(field);
+        rows.push_back(fields);
+    }
+    return rows;
+}
+
+inline std::vector<Statement> statements() {
+    std::vector<Statement> result;
+    for (const auto& row : readTable("statements.tsv")) {
+        result.push_back({std::stoi(row.at(0)), std::stoi(row.at(1)), row.at(2) == "Jah", row.at(3)});
+    }
+    return result;
+}
+
+inline std::vector<SolidPicture> solidPictures() {
+    std::vector<SolidPicture> result;
+    for (const auto& row : readTable("pictures.tsv")) {
+        unsigned red = 0, green = 0, blue = 0;
+        std::sscanf(row.at(1).c_str(), "#%2x%2x%2x", &red, &green, &blue);
+        result.push_back({row.at(0), int(red), int(green), int(blue)});
+    }
+    return result;
+}
+
+}  // namespace testdata
