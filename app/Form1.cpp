@@ -21,7 +21,6 @@ constexpr ProgramDescription program{
                         .underline = false,
                         .strikeOut = false,
                         .charSet = 186},
-               .tabIndex = 0,
                .enabled = true},
     .picture = {.name = "Image1", .rect = {.left = 120, .top = 960, .width = 7320, .height = 5640}},
     .onButtonClick = &Command1_Click,

@@ -43,7 +43,6 @@ struct ButtonDescription {
     std::string_view caption;
     RectTwips rect;
     FontDescription font;
-    int tabIndex;
     bool enabled;
 };
 
