@@ -1,0 +1,3 @@
+# The program's authors, as the Windows version record and the AppStream metainfo name them;
+# debian/copyright names them the same way.
+set(TORVAMIK_AUTHORS "Torvamik! developers")
