@@ -7,8 +7,8 @@
 // The declared window as elements of the page, made and changed by the page's script.
 namespace page {
 
-// Builds the window from its description (lengths through twips::toPixels) and gives the
-// button the keyboard focus.
+// Puts the window from its description on the page, in place of one the page already holds,
+// and gives the button the keyboard focus.
 void buildWindow(const ProgramDescription& description);
 // Returns once the button has been clicked; the page stays live meanwhile.
 void waitForClick();

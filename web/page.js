@@ -8,44 +8,18 @@ var torvamikPage = {
     decoding: new Map(),  // picture name -> promise of a decoded <img> (null if it did not decode)
     lastBytes: null,      // the bytes of the latest pictureSize(), for copyPicture()
 
-    place(element, left, top, width, height) {
-        Object.assign(element.style, {
-            position: 'absolute', left: left + 'px', top: top + 'px', width: width + 'px',
-            height: height + 'px'
-        });
-    },
-
-    buildWindow(form, button, font, picture) {
-        document.title = form.caption;
-        const win = document.createElement('div');
-        win.id = form.name;
-        win.className = 'window';
-        this.place(win, 0, 0, form.width, form.height);
-        win.style.position = 'relative';
-        // The caption is the quiz's status line: a screen reader hears each change of it.
-        const live = document.createElement('div');
-        live.setAttribute('aria-live', 'polite');
-        const command = document.createElement('button');
-        command.id = button.name;
-        command.type = 'button';
-        command.textContent = button.caption;
-        command.disabled = !button.enabled;
-        this.place(command, ...button.rect);
-        Object.assign(command.style, {
-            fontFamily: `"${font.face}", sans-serif`, fontSize: font.size + 'px',
-            fontWeight: font.weight, fontStyle: font.italic ? 'italic' : 'normal',
-            textDecoration: [font.underline && 'underline', font.strikeOut && 'line-through']
-                .filter(Boolean).join(' ') || 'none'
-        });
-        live.append(command);
-        const area = document.createElement('div');
-        area.id = picture.name;
-        area.className = 'picture-area';
-        this.place(area, ...picture.rect);
-        win.append(live, area);
-        document.body.append(win);
-        command.focus();
-        Object.assign(this, {window: win, button: command, pictureArea: area});
+    // The page may already hold the window, written by the build from the same markup.
+    buildWindow(markup, caption, formName, buttonName, pictureName) {
+        document.title = caption;
+        const holder = document.createElement('template');
+        holder.innerHTML = markup;
+        const win = holder.content.firstElementChild;
+        const built = document.getElementById(formName);
+        if (built) built.replaceWith(win); else document.body.prepend(win);
+        this.window = win;
+        this.button = document.getElementById(buttonName);
+        this.pictureArea = document.getElementById(pictureName);
+        this.button.focus();
     },
 
     waitForClick() {
