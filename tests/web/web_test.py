@@ -1,0 +1,220 @@
+#!/usr/bin/python3
+"""The page in headless Chromium through Selenium, served by python3 -m http.server. Usage:
+web_test.py clicks|keyboard|real-time|errors|layout WEB_BUILD PICTURES"""
+import base64, collections, itertools, os, re, shutil, subprocess, sys, tempfile, time, zlib
+from urllib.parse import unquote
+from selenium import webdriver
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+group, build, pictures = sys.argv[1:]
+if not os.path.isdir(build):
+    sys.exit(print('SKIPPED: no web build (scripts/install-deps test installs emscripten)') or 77)
+SUPPORT = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support')
+rows = lambda name: [r.rstrip('\n').split('\t') for r in open(os.path.join(SUPPORT, name),
+                     encoding='utf-8') if r.strip() and r[0] != '#']
+STATEMENTS = rows('statements.tsv')  # round, position, right answer, statement
+COLOURS = {name: bytes.fromhex(colour[1:]) for name, colour in rows('pictures.tsv')}
+ASKING, WAITING = 'Jälgige ka fotot dialoogikasti taga!', 'Oota pisut...'
+
+
+def wait(condition, seconds=10, what='the page'):
+    deadline = time.monotonic() + seconds
+    while not (result := condition()):
+        assert time.monotonic() < deadline, f'timed out waiting for {what}'
+        time.sleep(0.02)
+    return result
+
+
+class Page:
+    """One server and one browser; load() opens the page from a fresh folder of site+pictures."""
+
+    def __init__(self, site):
+        self.site, self.root = site, tempfile.mkdtemp()
+        self.log = open(os.path.join(self.root, 'requests.log'), 'w+')
+        self.server = subprocess.Popen(
+            [sys.executable, '-u', '-m', 'http.server', '-b', '127.0.0.1', '0'], cwd=self.root,
+            stdout=subprocess.PIPE, stderr=self.log, text=True)
+        self.url = f'http://127.0.0.1:{self.server.stdout.readline().split()[5]}'
+        options = webdriver.ChromeOptions()
+        for flag in ('--headless --no-sandbox --disable-gpu --disable-quic --no-first-run '
+                     '--disable-background-networking --disable-component-update '
+                     f'--disable-sync --user-data-dir={self.root}/profile').split():
+            options.add_argument(flag)
+        options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
+        self.driver = webdriver.Chrome(options=options)
+        self.driver.execute_cdp_cmd('Network.enable', {})
+        self.driver.execute_cdp_cmd('Network.setCacheDisabled', {'cacheDisabled': True})
+
+    def load(self, scale=1):
+        self.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', dict(
+            width=1000, height=800, deviceScaleFactor=scale, mobile=False))
+        folder = tempfile.mkdtemp(dir=self.root)
+        for source in (self.site, pictures):
+            shutil.copytree(source, folder, dirs_exist_ok=True)
+        self.driver.get(f'{self.url}/{os.path.basename(folder)}/index.html')
+        wait(lambda: self.js("return performance.getEntriesByName('torvamik-ready').length"))
+        return folder
+
+    def js(self, script, *arguments):
+        return self.driver.execute_script(script, *arguments)
+
+    def keys(self, *keys):
+        ActionChains(self.driver).send_keys(*keys).perform()
+
+    def click(self, element):
+        ActionChains(self.driver).click(self.driver.find_element(By.ID, element)).perform()
+
+    def caption(self):
+        return self.js("return Command1.textContent")
+
+    def ended(self):
+        return self.js("return !document.getElementById('Form1')")
+
+    def box(self, previous=None, seconds=10):
+        """The open alertdialog other than previous: the element, its title and text (through
+        aria-labelledby and aria-describedby) and its buttons' labels."""
+        box = wait(lambda: next((d for d in self.driver.find_elements(
+            By.CSS_SELECTOR, 'dialog[open][role=alertdialog]') if d != previous), None), seconds)
+        return [box] + self.js("const d = arguments[0], text = a => document.getElementById("
+                               "d.getAttribute(a)).textContent; return [text('aria-labelledby'),"
+                               " text('aria-describedby'), [...d.querySelectorAll('button')]"
+                               ".map(b => b.textContent)]", box)
+
+    def shows(self, name):
+        """Whether the screen shows the picture, from one pixel near the picture area's corner."""
+        x, y = self.js("const r = Image1.getBoundingClientRect(); return [r.x + 12, r.y + 12]")
+        png = base64.b64decode(self.driver.execute_cdp_cmd('Page.captureScreenshot', {
+            'clip': dict(x=x, y=y, width=1, height=1, scale=1)})['data'])
+        data, at = b'', 8
+        while at < len(png):  # a PNG's first pixel is stored as it is, whatever the filter
+            size, kind = int.from_bytes(png[at:at + 4], 'big'), png[at + 4:at + 8]
+            data, at = data + png[at + 8:at + 8 + size] * (kind == b'IDAT'), at + 12 + size
+        return all(abs(a - b) <= 16 for a, b in zip(zlib.decompress(data)[1:4], COLOURS[name]))
+
+    def requests(self):
+        self.log.seek(0)
+        lines = re.findall(r'"GET (\S+) HTTP/1.1" (\d+)', self.log.read())
+        assert all(status == '200' for _, status in lines), lines
+        return collections.Counter(unquote(path) for path, _ in lines)
+
+    def console(self):  # what the page wrote to the console since the last call
+        return [entry['message'] for entry in self.driver.get_log('browser')]
+
+
+def whole_run(page, answers, answer, confirm):
+    """Twenty answers ('Y' Jah, 'N' Ei) through answer(yes) and confirm(); checks every box,
+    caption and picture, the end, and that each picture was fetched once."""
+    previous, picture = None, None
+    for index, (round, position, right, statement) in enumerate(STATEMENTS):
+        box, title, text, buttons = page.box(previous)
+        assert (title, text, buttons, page.caption()) == ('Torvamik!', statement, ['Jah', 'Ei'],
+                                                          ASKING)
+        assert picture is None or page.shows(picture), f'{picture} behind {round}.{position}'
+        if index == 0 and group == 'keyboard':
+            page.keys(Keys.ESCAPE, Keys.ESCAPE)
+            time.sleep(0.3)
+            assert box.get_attribute('open') is not None, 'Escape closed a Jah/Ei box'
+        answer(answers[index] == 'Y')
+        correct = (answers[index] == 'Y') == (right == 'Jah')
+        score = max((0 if position == '1' else score) + (1 if correct else -1), 0)
+        picture = f"{6 - score}{'õ' if correct else 'v'}v.jpg"
+        previous, *texts = page.box(box)
+        assert texts == ['Torvamik!', f"Vastus oli {'õige' if correct else 'vale'}!", ['OK']]
+        confirm()
+        if position == '5':
+            wait(lambda: page.shows('0.jpg'), what=f'0.jpg after round {round}')
+            assert page.caption() == WAITING
+            picture = f'{round}.jpg'
+            wait(lambda: page.shows(picture), what=f'{picture} after the first pause')
+    wait(page.ended, what='the end')
+    assert {n for path, n in page.requests().items() if path.endswith('.jpg')} == {1}
+    assert page.console() == []
+
+
+def errors(page):
+    """Each bad kind of file under a feedback name, the waiting name and a round name."""
+    kinds = {'missing': None, 'empty': b'', 'no end marker': 'cut', 'no picture': b'no JPEG\n' * 40}
+    for name, (kind, content) in itertools.product(('5õv.jpg', '0.jpg', '1.jpg'), kinds.items()):
+        path = os.path.join(page.load(), name)
+        whole = open(path, 'rb').read()
+        os.remove(path)
+        if content is not None:
+            open(path, 'wb').write(whole[:-2] if content == 'cut' else content)
+        number, description = {None: (53, 'File not found')}.get(content, (481, 'Invalid picture'))
+        page.click('Command1')
+        box, title, text, buttons = page.box()
+        while not text.startswith('Run-time'):  # Jah to every question, OK to the rest
+            box.find_element(By.TAG_NAME, 'button').click()
+            box, title, text, buttons = page.box(box)
+        assert (title, text, buttons) == ('Torvamik!', f"Run-time error '{number}':\n\n"
+                                          f"{description}\n\n{name}", ['OK']), (kind, text)
+        line = f'torvamik: Run-time error {number}: {description}: {name}'
+        assert any(line in message for message in page.console()), (kind, name)
+        box.find_element(By.TAG_NAME, 'button').click()
+        wait(page.ended, what=f'the end after {kind} {name}')
+
+
+def real_time(page):
+    """Return to every box; each pause lasts 5 s while clicks on the disabled button and the
+    picture do nothing, and the whole run takes 40 s."""
+    page.load()
+    page.js("window.changes = []; new MutationObserver(records => records.forEach(r => {"
+            " r.addedNodes.forEach(n => ['IMG', 'DIALOG'].includes(n.nodeName) &&"
+            "  changes.push([performance.now(), n.nodeName]));"
+            " r.removedNodes.forEach(n => n.id == 'Form1' && changes.push([performance.now()]));"
+            "})).observe(document.body, {childList: true, subtree: true})")
+    started, box = time.monotonic(), None
+    page.keys(' ')
+    for index in range(40):
+        box = page.box(box, 15)[0]
+        page.keys(Keys.RETURN)
+        if index == 9:  # in the first pause of round 1
+            time.sleep(1)
+            page.click('Command1')
+            page.click('Image1')
+            time.sleep(2)
+            assert page.caption() == WAITING and page.js("return !document.querySelector('dialog')")
+    wait(page.ended, 15, 'the end')
+    assert time.monotonic() - started >= 40
+    changes = page.js('return changes')
+    pauses = [(b[0] - a[0], c[0] - b[0]) for a, b, c in zip(changes, changes[1:], changes[2:])
+              if a[1:] == b[1:] == ['IMG'] != c[1:]]  # 0.jpg, then the round's picture
+    assert len(pauses) == 4 and all(5000 <= p <= 5030 for pair in pauses for p in pair), pauses
+    assert page.console() == []
+
+
+def layout(page):
+    """The window's box and rectangles at device pixel ratios 1 and 2, before any picture."""
+    for scale in (1, 2):
+        page.load(scale)
+        rects = page.js("const r = id => document.getElementById(id).getBoundingClientRect();"
+                        "return [Form1.clientWidth, Form1.clientHeight, devicePixelRatio].concat("
+                        "...['Command1', 'Image1'].map(id => [r(id).x - r('Form1').x,"
+                        " r(id).y - r('Form1').y, r(id).width, r(id).height]))")
+        assert rects == [504, 448, scale, 8, 8, 489, 49, 8, 64, 488, 376], rects
+        assert (page.driver.title, page.caption()) == ('Torvamik!', 'Alusta mängu.')
+        assert page.js('return document.activeElement.id') == 'Command1'
+    assert not [path for path in page.requests() if path.endswith('.jpg')]
+
+
+page = Page(os.path.join(build, 'site' if group in ('real-time', 'layout') else 'fast-clock'))
+if group == 'clicks':
+    page.load()
+    page.click('Command1')
+    click = lambda label: page.driver.find_element(
+        By.XPATH, f"//dialog[@open]//button[normalize-space()='{label}']").click()
+    whole_run(page, 'YNYNYYYNNYNYYYYYNYYY', lambda yes: click('Jah' if yes else 'Ei'),
+              lambda: click('OK'))
+elif group == 'keyboard':
+    page.load()
+    page.keys(' ')
+    keys = iter([Keys.RETURN, 'j'] * 20)
+    whole_run(page, 'YYNNYNNYYNYYNYYNNNNN', lambda yes: page.keys(next(keys) if yes else 'e'),
+              lambda: page.keys(Keys.RETURN))
+else:
+    {'real-time': real_time, 'errors': errors, 'layout': layout}[group](page)
+page.driver.quit()
+page.server.kill()
+shutil.rmtree(page.root, ignore_errors=True)

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+// The program's modal boxes as <dialog> elements over the window; the rest of the page is inert
+// while one is open.
+namespace page {
+
+// Jah (the default) and Ei; Escape does nothing. True for Jah.
+bool askJahEi(std::string_view prompt, std::string_view title);
+// A single OK, which Escape presses as well.
+void showOk(std::string_view prompt, std::string_view title);
+
+}  // namespace page

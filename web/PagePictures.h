@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string_view>
+
+// Pictures read from the page's own folder by name and decoded by the browser. Each name is
+// fetched once per page load.
+namespace page {
+
+// Starts fetching and decoding the picture in the background; failures wait for showPicture.
+void preparePicture(std::string_view fileName);
+// Shows the picture in the picture area. Throws RunTimeError 53 when it cannot be fetched, 481
+// when it is cut off before its end marker or does not decode.
+void showPicture(std::string_view fileName);
+
+}  // namespace page

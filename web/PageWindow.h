@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string_view>
+
+#include "WindowDescription.h"
+
+// The declared window as elements of the page, made and changed by the page's script.
+namespace page {
+
+// Puts the window from its description on the page, in place of one the page already holds,
+// and gives the button the keyboard focus.
+void buildWindow(const ProgramDescription& description);
+// Returns once the button has been clicked; the page stays live meanwhile.
+void waitForClick();
+void setCaption(std::string_view text);
+void disableButton();
+// Takes the window off the page, as a closed window; nothing happens on a second call.
+void closeWindow();
+// Lets the page run for this many milliseconds on a timer.
+void sleep(int milliseconds);
+
+}  // namespace page

@@ -1,0 +1,65 @@
+#include "WindowMarkup.h"
+
+#include <string_view>
+
+namespace {
+
+std::string escaped(std::string_view text) {
+    std::string result;
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                result += "&amp;";
+                break;
+            case '<':
+                result += "&lt;";
+                break;
+            case '>':
+                result += "&gt;";
+                break;
+            case '"':
+                result += "&quot;";
+                break;
+            case '\'':
+                result += "&#39;";
+                break;
+            default:
+                result += c;
+        }
+    }
+    return result;
+}
+
+std::string pixels(int twipsLength) {
+    return std::to_string(twips::toPixels(twipsLength)) + "px";
+}
+
+std::string placement(const RectTwips& rect) {
+    return "position:absolute;left:" + pixels(rect.left) + ";top:" + pixels(rect.top) +
+           ";width:" + pixels(rect.width) + ";height:" + pixels(rect.height) + ";";
+}
+
+std::string fontStyle(const FontDescription& font) {
+    std::string decoration = font.underline ? "underline" : "";
+    if (font.strikeOut) decoration += decoration.empty() ? "line-through" : " line-through";
+    return "font-family:'" + escaped(font.face) +
+           "',sans-serif;font-size:" + std::to_string(font.pixelSize) +
+           "px;font-weight:" + std::to_string(font.weight) +
+           ";font-style:" + (font.italic ? "italic" : "normal") +
+           ";text-decoration:" + (decoration.empty() ? "none" : decoration) + ";";
+}
+
+}  // namespace
+
+std::string windowMarkup(const ProgramDescription& description) {
+    const FormDescription& form = description.form;
+    const ButtonDescription& button = description.button;
+    const PictureAreaDescription& picture = description.picture;
+    return "<div id=\"" + escaped(form.name) +
+           "\" class=\"window\" style=\"position:relative;width:" + pixels(form.clientWidth) +
+           ";height:" + pixels(form.clientHeight) + "\"><div aria-live=\"polite\"><button id=\"" +
+           escaped(button.name) + "\" type=\"button\" autofocus style=\"" + placement(button.rect) +
+           fontStyle(button.font) + "\"" + (button.enabled ? "" : " disabled") + ">" +
+           escaped(button.caption) + "</button></div><div id=\"" + escaped(picture.name) +
+           "\" class=\"picture-area\" style=\"" + placement(picture.rect) + "\"></div></div>";
+}

@@ -1,0 +1,145 @@
+// The page side of the web port: the declared window as HTML, its modal boxes and its pictures.
+// The C++ side calls these functions through EM_JS; nothing here knows the quiz.
+var torvamikPage = {
+    window: null,
+    button: null,
+    pictureArea: null,
+    bytes: new Map(),     // picture name -> promise of its bytes (null if it could not be read)
+    decoding: new Map(),  // picture name -> promise of a decoded <img> (null if it did not decode)
+    lastBytes: null,      // the bytes of the latest pictureSize(), for copyPicture()
+
+    // The page may already hold the window, written by the build from the same markup.
+    buildWindow(markup, caption, formName, buttonName, pictureName) {
+        document.title = caption;
+        const holder = document.createElement('template');
+        holder.innerHTML = markup;
+        const win = holder.content.firstElementChild;
+        const built = document.getElementById(formName);
+        if (built) built.replaceWith(win); else document.body.prepend(win);
+        this.window = win;
+        this.button = document.getElementById(buttonName);
+        this.pictureArea = document.getElementById(pictureName);
+        this.button.focus();
+    },
+
+    waitForClick() {
+        return new Promise(resolve => {
+            this.button.addEventListener('click', () => resolve(), {once: true});
+            performance.mark('torvamik-ready');
+        });
+    },
+
+    setCaption(text) { this.button.textContent = text; },
+    disableButton() { this.button.disabled = true; },
+    closeWindow() {
+        if (this.window) this.window.remove();
+        this.window = null;
+    },
+
+    // A modal box; choices are [label, mnemonic, value], the first is the default. Resolves to
+    // the value of the chosen button; Escape chooses escapeValue, or nothing when it is null.
+    box(title, text, choices, escapeValue) {
+        return new Promise(resolve => {
+            const dialog = document.createElement('dialog');
+            dialog.setAttribute('role', 'alertdialog');
+            dialog.setAttribute('aria-labelledby', 'box-title');
+            dialog.setAttribute('aria-describedby', 'box-text');
+            const heading = document.createElement('h2');
+            heading.id = 'box-title';
+            heading.textContent = title;
+            const body = document.createElement('p');
+            body.id = 'box-text';
+            body.textContent = text;
+            const row = document.createElement('div');
+            row.className = 'buttons';
+            const answer = value => {
+                dialog.close();
+                dialog.remove();
+                resolve(value);
+            };
+            // Emscripten's minifier mangles destructuring in a for-of head, hence the indices.
+            for (const choice of choices) {
+                const label = choice[0], mnemonic = choice[1], value = choice[2];
+                const button = document.createElement('button');
+                button.type = 'button';
+                if (mnemonic) {
+                    const key = document.createElement('u');
+                    key.textContent = label[0];
+                    button.append(key, label.slice(1));
+                } else {
+                    button.textContent = label;
+                }
+                button.addEventListener('click', () => answer(value));
+                row.append(button);
+            }
+            // Chromium closes a dialog on a second Escape unless its keydown is blocked as well.
+            dialog.addEventListener('cancel', event => event.preventDefault());
+            dialog.addEventListener('keydown', event => {
+                if (event.ctrlKey || event.metaKey) return;
+                const key = event.key.toLowerCase();
+                const chosen = choices.find(choice => choice[1] && choice[1] === key);
+                if (event.key === 'Escape') {
+                    event.preventDefault();
+                    if (escapeValue !== null) answer(escapeValue);
+                } else if (chosen) {
+                    event.preventDefault();
+                    answer(chosen[2]);
+                } else if (event.key === 'Enter' && !(event.target instanceof HTMLButtonElement)) {
+                    event.preventDefault();
+                    answer(choices[0][2]);
+                }
+            });
+            dialog.append(heading, body, row);
+            (this.window || document.body).append(dialog);
+            dialog.showModal();
+            row.firstChild.focus();
+        });
+    },
+
+    // Each picture is fetched once per page load; a picture shown again is decoded again.
+    fetchBytes(name) {
+        if (!this.bytes.has(name)) {
+            this.bytes.set(name, fetch(encodeURIComponent(name))
+                .then(response => response.ok ? response.arrayBuffer() : null)
+                .then(buffer => buffer && new Uint8Array(buffer))
+                .catch(() => null));
+        }
+        return this.bytes.get(name);
+    },
+
+    decode(name) {
+        return this.fetchBytes(name).then(bytes => {
+            if (!bytes) return null;
+            const image = new Image();
+            image.alt = '';
+            image.src = URL.createObjectURL(new Blob([bytes], {type: 'image/jpeg'}));
+            return image.decode().then(() => image, () => {
+                URL.revokeObjectURL(image.src);
+                return null;
+            });
+        });
+    },
+
+    prepare(name) {
+        if (!this.decoding.has(name)) this.decoding.set(name, this.decode(name));
+    },
+
+    async pictureSize(name) {
+        this.lastBytes = await this.fetchBytes(name);
+        return this.lastBytes ? this.lastBytes.length : -1;
+    },
+
+    copyPicture(destination) { HEAPU8.set(this.lastBytes, destination); },
+
+    // Shows the decoded picture, or returns false when it does not decode.
+    async show(name) {
+        this.prepare(name);
+        const image = await this.decoding.get(name);
+        this.decoding.delete(name);
+        if (!image) return false;
+        const previous = this.pictureArea.firstChild;
+        this.pictureArea.replaceChildren(image);
+        if (previous) URL.revokeObjectURL(previous.src);
+        return true;
+    }
+};
