@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFont>
 
+#include "AccessibleRoles.h"
 #include "PictureArea.h"
 #include "ProgramIcon.h"
 
@@ -32,6 +33,7 @@ QRect toPixels(const RectTwips& rect) {
 
 MainWindow::MainWindow(const ProgramDescription& description)
     : button_(new QPushButton(this)), pictureArea_(new PictureArea(this)) {
+    installAccessibleRoles();
     setObjectName(QString::fromUtf8(description.form.name));
     setWindowTitle(QString::fromUtf8(description.form.caption));
     setWindowIcon(programIcon());
@@ -51,6 +53,13 @@ MainWindow::MainWindow(const ProgramDescription& description)
 
     pictureArea_->setObjectName(QString::fromUtf8(description.picture.name));
     pictureArea_->setGeometry(toPixels(description.picture.rect));
+}
+
+void MainWindow::setCaption(const QString& text) {
+    button_->setText(text);
+    // Once the button is grey nothing has the focus, and a screen reader reads neither it nor
+    // its caption; it does read a new description of the active window.
+    setAccessibleDescription(text);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
