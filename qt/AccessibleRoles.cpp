@@ -21,6 +21,6 @@ QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
 }  // namespace
 
 void installAccessibleRoles() {
-    static const bool installed = (QAccessible::installFactory(makeInterface), true);
-    (void)installed;
+    [[maybe_unused]] static const bool installed =
+        (QAccessible::installFactory(makeInterface), true);
 }

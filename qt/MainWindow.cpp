@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QFont>
 
-#include "AccessibleRoles.h"
 #include "PictureArea.h"
 #include "ProgramIcon.h"
 
@@ -33,7 +32,6 @@ QRect toPixels(const RectTwips& rect) {
 
 MainWindow::MainWindow(const ProgramDescription& description)
     : button_(new QPushButton(this)), pictureArea_(new PictureArea(this)) {
-    installAccessibleRoles();
     setObjectName(QString::fromUtf8(description.form.name));
     setWindowTitle(QString::fromUtf8(description.form.caption));
     setWindowIcon(programIcon());
