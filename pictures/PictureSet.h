@@ -15,6 +15,9 @@ struct PictureContent {
 struct PictureEntry {
     QString fileName;  // UTF-8, NFC, exactly as the quiz reads it
     PictureContent content;
+    // What the picture shows, in one Estonian sentence, for a player who cannot see it; written
+    // into the JPEG as its comment.
+    QString description;
 };
 
 // The fourteen pictures the quiz reads, in a fixed order.

@@ -8,7 +8,7 @@
 #include "PictureSet.h"
 
 // Draws the fourteen pictures of the quiz into OUTPUT_FOLDER, at twice the size of the picture
-// area so that they stay crisp on high-density screens.
+// area so that they stay crisp on high-density screens, each with its description.
 int main(int argc, char* argv[]) {
     // Drawing needs fonts but never a screen, so a build machine without a display will do.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -30,6 +30,8 @@ int main(int argc, char* argv[]) {
         painter.scale(scale, scale);
         drawPicture(painter, entry.content);
         painter.end();
+        // Qt writes this as the JPEG's comment, where every port's picture reader finds it.
+        image.setText(QStringLiteral("Description"), entry.description);
         const QString path = folder.filePath(entry.fileName);
         if (!image.save(path, "JPEG", 90)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));

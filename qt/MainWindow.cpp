@@ -53,6 +53,13 @@ MainWindow::MainWindow(const ProgramDescription& description)
     pictureArea_->setGeometry(toPixels(description.picture.rect));
 }
 
+void MainWindow::setCaption(const QString& text) {
+    button_->setText(text);
+    // Once the button is grey nothing has the focus, and a screen reader reads neither it nor
+    // its caption; it does read a new description of the active window.
+    setAccessibleDescription(text);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     closed_ = true;
     event->accept();

@@ -17,6 +17,8 @@ public:
     QPushButton& button() const { return *button_; }
     PictureArea& pictureArea() const { return *pictureArea_; }
     bool isClosed() const { return closed_; }
+    // The button's caption, which is also the window's status for a screen reader.
+    void setCaption(const QString& text);
 
 signals:
     void closed();

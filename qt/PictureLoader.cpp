@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "JpegCompleteness.h"
+#include "JpegDescription.h"
 #include "RunTimeError.h"
 
 namespace {
@@ -122,9 +123,13 @@ QImage loadPicture(std::string_view fileName, QSize targetSize, PictureFileIdent
     reader.setAllocationLimit(maxDecodedMegabytes);
     const QByteArray format = reader.format();
     if (format.isEmpty()) throw RunTimeError::invalidPicture(name);
+    std::string description;
     if (format == "jpeg") {
         const bool complete = file.seek(0) && isCompleteJpeg(file);
         if (!complete || !file.seek(0)) throw RunTimeError::invalidPicture(name);
+        ByteStream header(file);
+        description = readJpegDescription(header);
+        if (!file.seek(0)) throw RunTimeError::invalidPicture(name);
     } else {
         // Other formats decode at full size, and smooth scaling first copies an 8-bit picture to
         // 32 bits: only the pixel cap keeps that copy small.
@@ -146,5 +151,7 @@ QImage loadPicture(std::string_view fileName, QSize targetSize, PictureFileIdent
     if (image.size() != targetSize) {
         image = image.scaled(targetSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
+    // Set for every picture, so that whatever text Qt's own reader found never shows instead.
+    image.setText(QString::fromLatin1(pictureDescriptionKey), QString::fromStdString(description));
     return image;
 }

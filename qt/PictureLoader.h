@@ -24,8 +24,12 @@ struct PictureFileIdentity {
 // given size in device pixels, so a huge JPEG never exists at full size in memory.
 // Throws RunTimeError 53 for a missing file and 481 for anything that is no readable picture.
 // If identity is given, it receives the identity of the file that was read.
+// The picture's description (see JpegDescription.h) comes with it as the image's text under
+// pictureDescriptionKey, empty when the file has none or is no JPEG.
 QImage loadPicture(std::string_view fileName, QSize targetSize,
                    PictureFileIdentity* identity = nullptr);
+
+inline constexpr char pictureDescriptionKey[] = "Description";
 
 // The identity of the file the name leads to now, if there is one.
 std::optional<PictureFileIdentity> currentPictureFile(std::string_view fileName);

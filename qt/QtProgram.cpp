@@ -66,6 +66,9 @@ void QtProgram::finish(int status) {
     // which leaves a daemon running and writes under ~/.dbus. An address that can never connect
     // stops that; a real session bus, when there is one, is left alone.
     ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
+    // Qt 6.4 asks whether a screen reader runs only at start; joining the accessibility bus
+    // whenever there is one lets a screen reader turned on later find the window.
+    ::setenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1", 0);
     QApplication application(argc, argv);
     QtProgram program(description, clock);
     const int status = program.run();

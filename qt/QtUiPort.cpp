@@ -59,7 +59,7 @@ void QtUiPort::preparePicture(std::string_view fileName) {
 
 void QtUiPort::setCaption(std::string_view text) {
     endIfWindowClosed();
-    window_.button().setText(QString::fromUtf8(text));
+    window_.setCaption(QString::fromUtf8(text));
 }
 
 void QtUiPort::disableButton() {

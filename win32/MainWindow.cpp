@@ -84,8 +84,8 @@ MainWindow::MainWindow(const ProgramDescription& description, std::function<void
                               window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(buttonId)),
                               instance, nullptr);
     const RectTwips& area = description.picture.rect;
-    picture_ = CreateWindowExW(0, pictureClass, toWide(description.picture.name).c_str(),
-                               WS_CHILD | WS_VISIBLE, scaled(area.left, dpi_),
+    // No text until a picture brings its description: a screen reader hears no invented name.
+    picture_ = CreateWindowExW(0, pictureClass, L"", WS_CHILD | WS_VISIBLE, scaled(area.left, dpi_),
                                scaled(area.top, dpi_), scaled(area.width, dpi_),
                                scaled(area.height, dpi_), window_, nullptr, instance, nullptr);
     if (!button_ || !picture_) throw std::runtime_error("cannot create the controls");
@@ -121,8 +121,9 @@ SIZE MainWindow::pictureSize() const {
     return SIZE{client.right - client.left, client.bottom - client.top};
 }
 
-void MainWindow::setPicture(BitmapHandle picture) {
-    bitmap_ = std::move(picture);
+void MainWindow::setPicture(LoadedPicture picture) {
+    bitmap_ = std::move(picture.bitmap);
+    SetWindowTextW(picture_, picture.description.c_str());
     InvalidateRect(picture_, nullptr, FALSE);
     UpdateWindow(picture_);
 }

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "GdiHandles.h"
+#include "PictureLoader.h"
 #include "WindowDescription.h"
 
 // Form1 with Command1 and Image1 as Windows windows, built once from the program's description.
@@ -25,8 +26,10 @@ public:
     void show(int showCommand);
     void setButtonText(const std::wstring& text);
     void disableButton();
-    // Takes the picture, already drawn at pictureSize(), and paints it at once.
-    void setPicture(BitmapHandle picture);
+    // Takes the picture, already drawn at pictureSize(), and paints it at once. Its description
+    // becomes the picture control's window text, which the control never draws but a screen
+    // reader reads as its name.
+    void setPicture(LoadedPicture picture);
     SIZE pictureSize() const;
     void close();
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "JpegCompleteness.h"
+#include "JpegDescription.h"
 #include "RunTimeError.h"
 #include "WideText.h"
 
@@ -110,7 +111,7 @@ GdiplusSession::~GdiplusSession() {
     if (token_ != 0) Gdiplus::GdiplusShutdown(token_);
 }
 
-BitmapHandle loadPicture(std::string_view fileName, SIZE size) {
+LoadedPicture loadPicture(std::string_view fileName, SIZE size) {
     const std::string name(fileName);
     const std::vector<unsigned char> bytes = readPictureFile(name);
     const auto image = decode(bytes, name);
@@ -155,5 +156,6 @@ BitmapHandle loadPicture(std::string_view fileName, SIZE size) {
     }
     SelectObject(dc.get(), previous);
     if (status != Gdiplus::Ok) throw RunTimeError::invalidPicture(name);
-    return bitmap;
+    // The reader finds nothing in a file that is no JPEG.
+    return {std::move(bitmap), toWide(jpegDescription(bytes.data(), bytes.size()))};
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 
 #include "GdiHandles.h"
@@ -21,7 +22,14 @@ private:
     ULONG_PTR token_ = 0;
 };
 
+// A picture ready for the picture control, and the description its file carries (empty when it
+// has none), which a screen reader reads as the control's name.
+struct LoadedPicture {
+    BitmapHandle bitmap;
+    std::wstring description;
+};
+
 // Reads a picture file by bare name from the current directory and draws it stretched to fill
 // size device pixels, into a bitmap that the screen can take as it is.
 // Throws RunTimeError 53 for a missing file and 481 for anything that is no readable picture.
-BitmapHandle loadPicture(std::string_view fileName, SIZE size);
+LoadedPicture loadPicture(std::string_view fileName, SIZE size);

@@ -1,0 +1,6 @@
+#pragma once
+
+// Tells Qt's accessibility what the program's own widgets are: the main window is a frame and
+// the picture area a picture. Without this Qt reports both as unnamed fillers. Safe to call more
+// than once.
+void installAccessibleRoles();
