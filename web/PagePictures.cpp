@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "JpegCompleteness.h"
+#include "JpegDescription.h"
 #include "RunTimeError.h"
 
 namespace {
@@ -20,8 +21,8 @@ EM_ASYNC_JS(int, jsPictureSize, (const char* name, int length), {
 EM_JS(void, jsCopyPicture, (unsigned char* destination), {
     torvamikPage.copyPicture(destination);
 });
-EM_ASYNC_JS(int, jsShowDecoded, (const char* name, int length), {
-    return await torvamikPage.show(UTF8ToString(name, length)) ? 1 : 0;
+EM_ASYNC_JS(int, jsShowDecoded, (const char* name, int length, const char* description), {
+    return await torvamikPage.show(UTF8ToString(name, length), UTF8ToString(description)) ? 1 : 0;
 });
 // clang-format on
 
@@ -46,7 +47,8 @@ void showPicture(std::string_view fileName) {
     if (!isCompleteJpeg(bytes.data(), bytes.size())) {
         throw RunTimeError::invalidPicture(std::string(fileName));
     }
-    if (jsShowDecoded(fileName.data(), length(fileName)) == 0) {
+    const std::string description = jpegDescription(bytes.data(), bytes.size());
+    if (jsShowDecoded(fileName.data(), length(fileName), description.c_str()) == 0) {
         throw RunTimeError::invalidPicture(std::string(fileName));
     }
 }

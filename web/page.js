@@ -131,12 +131,14 @@ var torvamikPage = {
 
     copyPicture(destination) { HEAPU8.set(this.lastBytes, destination); },
 
-    // Shows the decoded picture, or returns false when it does not decode.
-    async show(name) {
+    // Shows the decoded picture with its own description as its text, or returns false when it
+    // does not decode.
+    async show(name, description) {
         this.prepare(name);
         const image = await this.decoding.get(name);
         this.decoding.delete(name);
         if (!image) return false;
+        image.alt = description;
         const previous = this.pictureArea.firstChild;
         this.pictureArea.replaceChildren(image);
         if (previous) URL.revokeObjectURL(previous.src);
