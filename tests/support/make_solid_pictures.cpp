@@ -1,5 +1,6 @@
 // Writes the fourteen pictures of the quiz into a folder, each a JPEG of one solid colour from
-// pictures.tsv, at an odd size so that every port has to scale it to its picture area.
+// pictures.tsv, at an odd size so that every port has to scale it to its picture area, and
+// described as "Proovipilt NAME" for screen readers.
 // Usage: make_solid_pictures DIR
 #include <QColor>
 #include <QDir>
@@ -18,6 +19,8 @@ int main(int argc, char* argv[]) {
     for (const testdata::SolidPicture& picture : testdata::solidPictures()) {
         QImage image(61, 47, QImage::Format_RGB32);
         image.fill(QColor(picture.red, picture.green, picture.blue));
+        image.setText(QStringLiteral("Description"),
+                      QStringLiteral("Proovipilt ") + QString::fromStdString(picture.name));
         if (!image.save(dir.filePath(QString::fromStdString(picture.name)), "JPEG", 95)) return 1;
     }
     return 0;

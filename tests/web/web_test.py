@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """The page in headless Chromium through Selenium, served by python3 -m http.server. Usage:
-web_test.py clicks|keyboard|real-time|errors|layout WEB_BUILD PICTURES"""
+web_test.py clicks|keyboard|real-time|errors|layout|accessibility WEB_BUILD PICTURES"""
 import base64, collections, itertools, os, re, shutil, subprocess, sys, tempfile, time, zlib
 from urllib.parse import unquote
 from selenium import webdriver
@@ -185,6 +185,35 @@ def real_time(page):
     assert page.console() == []
 
 
+def accessibility(page):
+    """What a screen reader reads in the browser's accessibility tree: the focused button, each
+    question box, the picture's own description after each answer, and the pause's status."""
+    def node(role, name):
+        nodes = page.driver.execute_cdp_cmd('Accessibility.getFullAXTree', {})['nodes']
+        return next(({p['name']: p['value'].get('value') for p in n.get('properties', [])} | {
+            'description': n.get('description', {}).get('value')} for n in nodes if (
+            n.get('role', {}).get('value'), n.get('name', {}).get('value')) == (role, name)), None)
+    page.load()
+    assert node('button', 'Alusta mängu.')['focused']
+    page.click('Command1')
+    box, score = None, 0
+    for round, position, right, statement in STATEMENTS[:5]:
+        box = page.box(box)[0]
+        assert node('alertdialog', 'Torvamik!')['description'] == statement
+        assert node('button', 'Jah')['focused'] and node('button', 'Ei') is not None
+        page.keys(Keys.RETURN)
+        box = page.box(box)[0]
+        page.keys(Keys.RETURN)
+        score = max(score + (1 if right == 'Jah' else -1), 0)
+        described = f"Proovipilt {6 - score}{'õ' if right == 'Jah' else 'v'}v.jpg"
+        # The next box makes the page behind it inert, so the text is read from the element;
+        # the fifth feedback picture gives way to the waiting picture at once.
+        wait(lambda: position == '5' or page.js("return Image1.firstChild.alt") == described,
+             what=described)
+    wait(lambda: node('image', 'Proovipilt 0.jpg') and node('button', WAITING), what='the pause')
+    assert page.js("return Command1.closest('[aria-live=polite]') != null")
+
+
 def layout(page):
     """The window's box and rectangles at device pixel ratios 1 and 2, before any picture."""
     for scale in (1, 2):
@@ -214,7 +243,8 @@ elif group == 'keyboard':
     whole_run(page, 'YYNNYNNYYNYYNYYNNNNN', lambda yes: page.keys(next(keys) if yes else 'e'),
               lambda: page.keys(Keys.RETURN))
 else:
-    {'real-time': real_time, 'errors': errors, 'layout': layout}[group](page)
+    {'real-time': real_time, 'errors': errors, 'layout': layout,
+     'accessibility': accessibility}[group](page)
 page.driver.quit()
 page.server.kill()
 shutil.rmtree(page.root, ignore_errors=True)
