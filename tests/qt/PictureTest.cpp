@@ -1,129 +1,167 @@
-#include <QFile>
-#include <QTemporaryDir>
-#include <QtTest>
+#include <sys/stat.h>
 
-#include "Form1.h"
-#include "HugeJpeg.h"
-#include "MainWindow.h"
-#include "PictureArea.h"
-#include "QtUiPort.h"
-#include "QuietOffscreen.h"
-#include "ShownWindow.h"
-#include "SolidPictures.h"
+#include <QBuffer>
+#include <QDateTime>
+#include <QThread>
+#include <cstdio>
+
+#include "PicturePrefetch.h"
+#include "QtTestSupport.h"
 
 namespace {
 
-QColor centreOf(const QImage& image) {
-    return image.pixelColor(image.width() / 2, image.height() / 2);
+const QColor red(200, 0, 0);   // the colour of 1.jpg
+const QColor blue(0, 0, 200);  // the colour of 3.jpg
+
+QByteArray solid(QColor colour, const char* format = "JPEG", int side = 64) {
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// Writes a file; a settled one looks as if it had last been written an hour ago.
+void writeFile(const QString& name, const QByteArray& bytes, bool settled = false) {
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+    ASSERT_TRUE(file.flush());
+    const QDateTime hourAgo = QDateTime::currentDateTime().addSecs(-3600);
+    ASSERT_TRUE(!settled || file.setFileTime(hourAgo, QFileDevice::FileModificationTime));
+}
+
+// A grey square JPEG of any side (a multiple of 16) in two bits per 8 x 8 block: one-bit
+// Huffman codes for "no change of DC" and "end of block".
+QByteArray greyJpeg(int side) {
+    QByteArray data = QByteArray("\xff\xd8\xff\xdb\x00\x43\x00", 7) + QByteArray(64, '\x01');
+    const char high = static_cast<char>(side >> 8), low = static_cast<char>(side & 0xff);
+    data += QByteArray("\xff\xc0\x00\x0b\x08", 5) + high + low + high + low;
+    data += QByteArray("\x01\x01\x11\x00", 4);
+    for (const char tableClass : {'\x00', '\x10'})
+        data += QByteArray("\xff\xc4\x00\x14", 4) + tableClass + '\x01' + QByteArray(16, '\x00');
+    data += QByteArray("\xff\xda\x00\x08\x01\x01\x00\x00\x3f\x00", 10);
+    data += QByteArray(static_cast<qsizetype>(qint64(side / 8) * (side / 8) / 4), '\x00');
+    return data + QByteArray("\xff\xd9", 2);
+}
+
+// Shows the picture; the number of the error that gives, 0 for none.
+int errorNumber(ShownWindow& shown, const std::string& name) {
+    try {
+        shown.port.showPicture(name);
+    } catch (const RunTimeError& error) {
+        EXPECT_EQ(error.fileName, name);
+        EXPECT_EQ(error.description, error.number == 53 ? "File not found" : "Invalid picture");
+        return error.number;
+    }
+    return 0;
+}
+
+// Every readable picture fills the area in device pixels (976 x 752 at double density): the
+// fourteen JPEGs, other formats under a .jpg name, and a single pixel.
+TEST(Picture, ReadablePicturesFillTheArea) {
+    PictureFolder folder;
+    ShownWindow shown;
+    const QByteArray gif(
+        "GIF89a\x01\0\x01\0\x80\0\0\xc8\0\0\0\0\0"
+        "\x2c\0\0\0\0\x01\0\x01\0\0\x02\x02\x44\x01\0\x3b",
+        35);
+    const QByteArray files[] = {
+        {}, solid(red, "PNG"), solid(red, "BMP"), gif, solid(red, "JPEG", 1)};
+    for (const QByteArray& bytes : files) {
+        if (!bytes.isNull()) writeFile("1.jpg", bytes);
+        EXPECT_EQ(errorNumber(shown, "1.jpg"), 0);
+        const QSize size = shown.window.pictureArea().picture().size();
+        EXPECT_EQ(size, QSize(488, 376) * shown.window.devicePixelRatio());
+        EXPECT_EQ(pictureOn(shown.window), "1.jpg") << bytes.left(3).toStdString();
+    }
+}
+
+TEST(Picture, BadFilesGiveErrorsAndLeaveThePreviousPicture) {
+    PictureFolder folder;
+    ShownWindow shown;
+    shown.port.showPicture("0.jpg");
+    const QByteArray jpeg = solid(Qt::blue);
+    QByteArray random(4096, 0);
+    for (int i = 0; i < random.size(); ++i) random[i] = static_cast<char>((i * 7919 + 13) % 251);
+    const struct {
+        std::string kind;
+        QByteArray content;
+        int number;
+    } rows[] = {{"missing", {}, 53},
+                {"empty", "", 481},
+                {"cut off", jpeg.left(jpeg.size() / 2), 481},
+                {"without end marker", jpeg.chopped(2), 481},
+                {"random bytes", random, 481},
+                {"directory", {}, 481},
+                {"FIFO", {}, 481}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.kind);
+        if (!QFile::remove("1.jpg")) QDir().rmdir("1.jpg");
+        if (!row.content.isNull()) writeFile("1.jpg", row.content);
+        if (row.kind == "directory") QDir().mkdir("1.jpg");
+        if (row.kind == "FIFO") ::mkfifo("1.jpg", 0600);
+        EXPECT_EQ(errorNumber(shown, "1.jpg"), row.number);
+        EXPECT_EQ(pictureOn(shown.window), "0.jpg");
+    }
+}
+
+TEST(Picture, HugePicturesAreDecodedSmallOrRefused) {
+    PictureFolder folder;
+    ShownWindow shown;
+    // Formats that decode at full size stop at the pixel cap: 2896 x 2896 is just below it.
+    writeFile("1.jpg", solid(red, "PNG", 2896));
+    EXPECT_EQ(errorNumber(shown, "1.jpg"), 0);
+    writeFile("2.jpg", solid(red, "PNG", 2897));
+    EXPECT_EQ(errorNumber(shown, "2.jpg"), 481);
+    // A JPEG decodes at down to an eighth of its size: 20000 fits the allocation cap, 36000 not.
+    writeFile("0.jpg", greyJpeg(20000));
+    EXPECT_EQ(errorNumber(shown, "0.jpg"), 0);
+    const QImage& picture = shown.window.pictureArea().picture();
+    EXPECT_EQ(picture.size(), shown.window.pictureArea().sizeInDevicePixels());
+    EXPECT_NEAR(qGray(picture.pixel(100, 100)), 128, 2);
+    writeFile("3.jpg", greyJpeg(36000));
+    EXPECT_EQ(errorNumber(shown, "3.jpg"), 481);
+}
+
+// A picture read ahead is handed out only while its file stays as it was read; otherwise the port
+// reads the file as it is when shown, and reports its errors then.
+TEST(Picture, ReadAheadIsUsedOnlyForAnUnchangedFile) {
+    PictureFolder folder;
+    ShownWindow shown;
+    const QSize size = shown.window.pictureArea().sizeInDevicePixels();
+    const struct {
+        std::string change;
+        bool used;
+        const char* shown;  // the picture then shown, or the error
+    } rows[] = {{"none", true, "3.jpg"},
+                {"rewritten", false, "1.jpg"},
+                {"replaced", false, "1.jpg"},
+                {"removed", false, "error 53"},
+                {"missing", false, "1.jpg"},
+                {"no picture", false, "1.jpg"},
+                {"written just before", false, "3.jpg"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.change);
+        QFile::remove("3vv.jpg");
+        if (row.change == "no picture") writeFile("3vv.jpg", "no picture at all", true);
+        if (row.change != "missing" && row.change != "no picture")
+            writeFile("3vv.jpg", solid(blue), row.change != "written just before");
+        PicturePrefetch prefetch;
+        prefetch.start("3vv.jpg", size);
+        shown.port.preparePicture("3vv.jpg");
+        QThread::msleep(200);  // both reads are done; the change comes after them
+        if (row.change == "rewritten" || row.change == "missing" || row.change == "no picture")
+            writeFile("3vv.jpg", solid(red));
+        if (row.change == "replaced") writeFile("new.jpg", solid(red), true);
+        if (row.change == "replaced") std::rename("new.jpg", "3vv.jpg");
+        if (row.change == "removed") QFile::remove("3vv.jpg");
+        EXPECT_EQ(!prefetch.take("3vv.jpg", size).isNull(), row.used);
+        const int number = errorNumber(shown, "3vv.jpg");
+        EXPECT_EQ(number ? "error " + QString::number(number) : pictureOn(shown.window), row.shown);
+    }
 }
 
 }  // namespace
-
-// Loading pictures by bare name from the current directory into Image1, and every way it fails.
-class PictureTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void initTestCase() { quietOffscreenWarnings(); }
-    void init() {
-        shown_ = std::make_unique<ShownWindow>();
-        QVERIFY(shown_->exposed);
-    }
-    void cleanup() { shown_.reset(); }
-
-    void shownFilledIntoTheArea() {
-        SolidPictures pictures;
-        for (const QString& name : {QStringLiteral("5õv.jpg"), QStringLiteral("0.jpg")}) {
-            shown_->port->showPicture(name.toStdString());
-            const QImage& shown = shown_->window->pictureArea().picture();
-            QCOMPARE(SolidPictures::nameOf(centreOf(shown)), name);
-            QCOMPARE(shown.size(), shown_->window->pictureArea().sizeInDevicePixels());
-            QCOMPARE(shown.size(), QSize(488, 376) * shown_->window->devicePixelRatio());
-            // Painted on the screen, not just held.
-            const QImage onScreen = shown_->window->pictureArea().grab().toImage();
-            QCOMPARE(SolidPictures::nameOf(centreOf(onScreen)), name);
-            QCOMPARE(SolidPictures::nameOf(onScreen.pixelColor(2, 2)), name);
-        }
-    }
-
-    void namesAreResolvedWhenLoaded() {
-        SolidPictures first;
-        shown_->port->showPicture("1.jpg");
-        QTemporaryDir other;
-        QImage red(8, 8, QImage::Format_RGB32);
-        red.fill(Qt::red);
-        QVERIFY(red.save(other.filePath("1.jpg"), "JPEG"));
-        QDir::setCurrent(other.path());
-        shown_->port->showPicture("1.jpg");
-        QVERIFY(qAbs(centreOf(shown_->window->pictureArea().picture()).red() - 255) < 8);
-    }
-
-    void failures_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("description");
-        QByteArray jpeg;
-        {
-            QImage image(200, 150, QImage::Format_RGB32);
-            image.fill(Qt::blue);
-            QBuffer buffer(&jpeg);
-            buffer.open(QIODevice::WriteOnly);
-            image.save(&buffer, "JPEG", 90);
-        }
-        QByteArray random(4096, 0);
-        for (int i = 0; i < random.size(); ++i)
-            random[i] = static_cast<char>((i * 7919 + 13) % 251);
-        QTest::newRow("missing") << QByteArray() << 53 << "File not found";
-        QTest::newRow("empty") << QByteArray("") << 481 << "Invalid picture";
-        QTest::newRow("truncated JPEG") << jpeg.left(jpeg.size() / 2) << 481 << "Invalid picture";
-        QTest::newRow("JPEG without its end marker")
-            << jpeg.left(jpeg.size() - 2) << 481 << "Invalid picture";
-        QTest::newRow("random bytes") << random << 481 << "Invalid picture";
-        QTest::newRow("text") << QByteArray("not a picture\n") << 481 << "Invalid picture";
-    }
-    void failures() {
-        QFETCH(QByteArray, content);
-        QFETCH(int, number);
-        QFETCH(QString, description);
-        SolidPictures pictures({"5õv.jpg"});
-        shown_->port->showPicture("0.jpg");
-        if (!content.isNull()) {
-            QFile file(QString::fromUtf8("5õv.jpg"));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
-        }
-        try {
-            shown_->port->showPicture("5õv.jpg");
-            QFAIL("the load did not fail");
-        } catch (const RunTimeError& error) {
-            QCOMPARE(error.number, number);
-            QCOMPARE(QString::fromStdString(error.description), description);
-            QCOMPARE(QString::fromStdString(error.fileName), QString::fromUtf8("5õv.jpg"));
-        }
-        // A failed load leaves the previous picture in place.
-        QCOMPARE(SolidPictures::nameOf(centreOf(shown_->window->pictureArea().picture())),
-                 QStringLiteral("0.jpg"));
-    }
-
-    void directoryUnderTheNameIsNoPicture() {
-        SolidPictures pictures({"1.jpg"});
-        QVERIFY(QDir().mkdir("1.jpg"));
-        QVERIFY_THROWS_EXCEPTION(RunTimeError, shown_->port->showPicture("1.jpg"));
-    }
-
-    void hugeJpegIsDecodedStraightToTheAreaSize() {
-        QTemporaryDir folder;
-        QVERIFY(writeGreyJpeg(folder.filePath("0.jpg"), 20000, 20000));
-        QDir::setCurrent(folder.path());
-        shown_->port->showPicture("0.jpg");
-        const QImage& shown = shown_->window->pictureArea().picture();
-        QCOMPARE(shown.size(), shown_->window->pictureArea().sizeInDevicePixels());
-        QVERIFY(qAbs(centreOf(shown).red() - 128) < 4);
-    }
-
-private:
-    std::unique_ptr<ShownWindow> shown_;
-};
-
-QTEST_MAIN(PictureTest)
-#include "PictureTest.moc"
