@@ -19,17 +19,14 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 // A fresh folder holding the solid pictures, less those in skip, as the current directory for as
 // long as it lives.
-class PictureFolder {
-public:
-    explicit PictureFolder(const QStringList& skip = {}) : previous_(QDir::currentPath()) {
-        EXPECT_TRUE(writeSolidPictures(folder_.path(), skip));
-        QDir::setCurrent(folder_.path());
+struct PictureFolder {
+    explicit PictureFolder(const QStringList& skip = {}) {
+        EXPECT_TRUE(writeSolidPictures(folder.path(), skip));
+        QDir::setCurrent(folder.path());
     }
-    ~PictureFolder() { QDir::setCurrent(previous_); }
-
-private:
-    QTemporaryDir folder_;
-    QString previous_;
+    ~PictureFolder() { QDir::setCurrent(previous); }
+    QTemporaryDir folder;
+    QString previous = QDir::currentPath();
 };
 
 // The solid picture that the picture area paints, or "" if it paints none.
@@ -49,21 +46,16 @@ struct ShownWindow {
 
 // Hands every modal box that opens to a handler, once, by polling the application's active modal
 // widget from a timer while the code under test sits in the box's exec().
-class ModalDriver : public QObject {
-public:
+struct ModalDriver : QTimer {
     explicit ModalDriver(std::function<void(QMessageBox&)> handler) {
-        connect(&timer_, &QTimer::timeout, this, [this, handler = std::move(handler)] {
+        connect(this, &QTimer::timeout, this, [this, handler = std::move(handler)] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr || !box->isVisible() || box->property("seen").toBool()) return;
             box->setProperty("seen", true);
             ++boxes;
             handler(*box);
         });
-        timer_.start(1);
+        start(1);
     }
-
     int boxes = 0;
-
-private:
-    QTimer timer_;
 };
