@@ -3,10 +3,6 @@
 #include <QPainter>
 #include <cmath>
 
-PictureArea::PictureArea(QWidget* parent) : QWidget(parent) {
-    setFocusPolicy(Qt::NoFocus);
-}
-
 QSize PictureArea::sizeInDevicePixels() const {
     const qreal ratio = devicePixelRatioF();
     return QSize(qRound(width() * ratio), qRound(height() * ratio));

@@ -3,11 +3,11 @@
 #include <QImage>
 #include <QWidget>
 
-// Image1: shows the latest picture stretched to fill its box. It takes no focus and handles no
-// input; clicks on it fall through to nothing.
+// Image1: shows the latest picture stretched to fill its box. Like any plain widget it takes no
+// focus and handles no input; clicks on it fall through to nothing.
 class PictureArea : public QWidget {
 public:
-    explicit PictureArea(QWidget* parent);
+    using QWidget::QWidget;
 
     // The picture must already be decoded at sizeInDevicePixels(); it is painted without scaling.
     void setPicture(QImage picture);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <cstdio>
 #include <cstdlib>
 
 #include "ClickDispatch.h"
@@ -26,13 +27,9 @@ QtProgram::QtProgram(const ProgramDescription& description, SteadyClock clock)
 
 QtProgram::~QtProgram() = default;
 
-void QtProgram::show() {
-    window_->show();
-}
-
 int QtProgram::run() {
     if (exitStatus_ >= 0) return exitStatus_;
-    show();
+    window_->show();
     inMainLoop_ = true;
     const int status = QApplication::exec();
     inMainLoop_ = false;
@@ -58,6 +55,22 @@ void QtProgram::finish(int status) {
     if (inMainLoop_) QCoreApplication::exit(status);
 }
 
+namespace {
+
+// Qt 6.4 looks for a Flatpak marker in the runtime directory while it builds the application, and
+// without XDG_RUNTIME_DIR it reports on standard error where it looked instead. The program never
+// uses that directory, so only that report is held back, and only while the application is built.
+void holdBackRuntimeDirectoryReport(QtMsgType type, const QMessageLogContext& context,
+                                    const QString& message) {
+    if (message.startsWith(QLatin1String("QStandardPaths: ")) &&
+        message.contains(QLatin1String("runtime"), Qt::CaseInsensitive)) {
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+}  // namespace
+
 [[noreturn]] void runQtProgram(const ProgramDescription& description, const char* programName,
                                SteadyClock clock) {
     int argc = 1;
@@ -66,7 +79,9 @@ void QtProgram::finish(int status) {
     // which leaves a daemon running and writes under ~/.dbus. An address that can never connect
     // stops that; a real session bus, when there is one, is left alone.
     ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
+    qInstallMessageHandler(holdBackRuntimeDirectoryReport);
     QApplication application(argc, argv);
+    qInstallMessageHandler(nullptr);
     QtProgram program(description, clock);
     const int status = program.run();
     // The program ends at once: a picture still being read ahead on the worker thread must not

@@ -21,9 +21,6 @@ public:
     // The exit status once the quiz has ended the program, -1 while it has not.
     int exitStatus() const { return exitStatus_; }
 
-    // Shows the window; the button has the keyboard focus.
-    void show();
-
     // Shows the window and runs the event loop until the program ends; returns the exit status.
     int run();
 
