@@ -10,6 +10,7 @@
 #include "Form1.h"
 #include "MainWindow.h"
 #include "PictureArea.h"
+#include "QtProgram.h"
 #include "QtUiPort.h"
 #include "SolidPictures.h"
 
@@ -17,31 +18,33 @@ inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
-// A fresh folder holding the solid pictures, less those in skip, as the current directory for as
-// long as it lives.
-struct PictureFolder {
-    explicit PictureFolder(const QStringList& skip = {}) {
-        EXPECT_TRUE(writeSolidPictures(folder.path(), skip));
+// The program with its window shown, on a clock this many times fast, in a fresh folder of the
+// solid pictures (less those missing) that is the current directory for as long as it lives.
+struct ShownProgram {
+    explicit ShownProgram(double clockSpeed = 1.0, const QStringList& missing = {})
+        : program(torvamikProgram(), SteadyClock(clockSpeed)) {
+        EXPECT_TRUE(writeSolidPictures(folder.path(), missing));
         QDir::setCurrent(folder.path());
-    }
-    ~PictureFolder() { QDir::setCurrent(previous); }
-    QTemporaryDir folder;
-    QString previous = QDir::currentPath();
-};
-
-// The solid picture that the picture area paints, or "" if it paints none.
-inline QString pictureOn(const MainWindow& window) {
-    return solidPictureAt(window.pictureArea().grab().toImage().pixelColor(244, 188));
-}
-
-// The program's window, shown, with a port on it at the real clock's speed.
-struct ShownWindow {
-    ShownWindow() {
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    MainWindow window{torvamikProgram()};
-    QtUiPort port{window, SteadyClock()};
+    ~ShownProgram() { QDir::setCurrent(previousFolder); }
+
+    // The solid picture that the picture area paints, or "" if it paints none.
+    QString picture() const {
+        return solidPictureAt(window.pictureArea().grab().toImage().pixelColor(244, 188));
+    }
+    // Clicks the button once the event loop runs: program.run() then plays the quiz.
+    void clickSoon() {
+        QTimer::singleShot(0, &window, [this] { QTest::mouseClick(&button, Qt::LeftButton); });
+    }
+
+    QTemporaryDir folder;
+    QString previousFolder = QDir::currentPath();
+    QtProgram program;
+    MainWindow& window = program.window();
+    QtUiPort& port = program.port();
+    QPushButton& button = window.button();
 };
 
 // Hands every modal box that opens to a handler, once, by polling the application's active modal

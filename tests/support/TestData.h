@@ -12,8 +12,7 @@
 namespace testdata {
 
 struct Statement {
-    int round;
-    int position;
+    int round, position;
     bool yesIsRight;
     std::string text;  // UTF-8
 };
