@@ -1,5 +1,3 @@
-#include <QFontInfo>
-
 #include "QtTestSupport.h"
 
 namespace {

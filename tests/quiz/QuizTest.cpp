@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <string>
-#include <vector>
 
 #include "Pause.h"
 #include "QuizRun.h"
@@ -38,49 +36,43 @@ std::vector<std::string> expectedRun(const std::string& answers) {
     return calls;
 }
 
-class WholeRun : public ::testing::TestWithParam<std::string> {};
-
 // 20 question and 20 feedback boxes, 28 pictures, 8 pauses and the end, in this order.
-TEST_P(WholeRun, MakesEveryCallOfTheRulesInOrder) {
-    ScriptedPort ui(GetParam());
-    EXPECT_THROW(QuizRun(ui).run(), ScriptedEnd);
-    const std::vector<std::string> expected = expectedRun(GetParam());
-    ASSERT_EQ(ui.calls.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(ui.calls[i], expected[i]);
+TEST(QuizRun, MakesEveryCallOfTheRulesInOrder) {
+    for (const std::string answers :
+         {"JJJJJJJJJJJJJJJJJJJJ", "EEEEEEEEEEEEEEEEEEEE", "EJJEJJEJJEJJJEEEEJJJ"}) {
+        ScriptedPort ui(answers);
+        EXPECT_THROW(QuizRun(ui).run(), ScriptedEnd);
+        const std::vector<std::string> expected = expectedRun(answers);
+        ASSERT_EQ(ui.calls.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            EXPECT_EQ(ui.calls[i], expected[i]) << answers;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Answers, WholeRun,
-                         ::testing::Values(std::string(20, 'J'), std::string(20, 'E'),
-                                           "EJJEJJEJJEJJJEEEEJJJ"));
 
 // One round each; that the previous round has no effect shows in the whole runs.
 TEST(Scoring, WorkedRoundsChooseTheFeedbackPictures) {
-    const struct {
-        std::string answers;  // C right, W wrong
-        std::string pictures;
-    } rows[] = {
+    // C right, W wrong; the picture after each answer.
+    const std::pair<std::string, std::string> rows[] = {
         {"CCCCC", "5õv.jpg 4õv.jpg 3õv.jpg 2õv.jpg 1õv.jpg"},
         {"WWWWW", "6vv.jpg 6vv.jpg 6vv.jpg 6vv.jpg 6vv.jpg"},
         {"CCWCW", "5õv.jpg 4õv.jpg 5vv.jpg 4õv.jpg 5vv.jpg"},
         {"WCCWC", "6vv.jpg 5õv.jpg 4õv.jpg 5vv.jpg 4õv.jpg"},
         {"CCCCW", "5õv.jpg 4õv.jpg 3õv.jpg 2õv.jpg 3vv.jpg"},
     };
-    for (const auto& row : rows) {
+    for (const auto& [answers, expected] : rows) {
         Scoring score;
         std::string pictures;
-        for (const char answer : row.answers) {
+        for (const char answer : answers) {
             score.recordAnswer(answer == 'C');
             pictures += (pictures.empty() ? "" : " ") + score.feedbackPictureName();
         }
-        EXPECT_EQ(pictures, row.pictures) << row.answers;
+        EXPECT_EQ(pictures, expected) << answers;
     }
 }
 
 TEST(Pause, EndsOnTheFirstClockReadingAtOrAfterFiveSeconds) {
-    const struct {
-        std::deque<double> clockSteps;
-        std::vector<std::string> pumps;  // with the longest wait each is given
-    } rows[] = {
+    // How far each pump moves the clock, and the pumps with the longest wait each is given.
+    const std::pair<std::deque<double>, std::vector<std::string>> rows[] = {
         {{1.25, 1.25, 1.25, 1.25},
          {"pump 5.000000", "pump 3.750000", "pump 2.500000", "pump 1.250000"}},
         {{4.999, 0, 0.0005, 0.0005},
@@ -88,11 +80,11 @@ TEST(Pause, EndsOnTheFirstClockReadingAtOrAfterFiveSeconds) {
         {{3600}, {"pump 5.000000"}},  // the clock jumps forward
         {{1, -100, 200}, {"pump 5.000000", "pump 4.000000", "pump 5.000000"}},  // and back
     };
-    for (const auto& row : rows) {
+    for (const auto& [clockSteps, pumps] : rows) {
         ScriptedPort ui;
-        ui.clockSteps = row.clockSteps;
+        ui.clockSteps = clockSteps;
         Pause(ui);
-        EXPECT_EQ(ui.calls, row.pumps);
+        EXPECT_EQ(ui.calls, pumps);
     }
 }
 

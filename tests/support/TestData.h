@@ -38,10 +38,8 @@ inline std::vector<std::vector<std::string>> readTable(const std::string& fileNa
 
 inline std::vector<Statement> statements() {
     std::vector<Statement> result;
-    for (const auto& row : readTable("statements.tsv")) {
-        result.push_back(
-            {std::stoi(row.at(0)), std::stoi(row.at(1)), row.at(2) == "Jah", row.at(3)});
-    }
+    for (const auto& row : readTable("statements.tsv"))
+        result.push_back({std::stoi(row[0]), std::stoi(row[1]), row.at(2) == "Jah", row.at(3)});
     return result;
 }
 
