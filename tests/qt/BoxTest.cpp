@@ -12,7 +12,7 @@ TEST(Box, AnswersAndClosesOnlyThroughItsButtons) {
         std::vector<int> keys;
         int answer;  // 6 Jah, 7 Ei, 0 for the feedback box with OK only
     } rows[] = {{{Qt::Key_Return}, 6}, {{Qt::Key_J}, 6},
-                {{Qt::Key_E}, 7},      {{Qt::Key_Escape, 0, Qt::Key_Escape, Qt::Key_E}, 7},
+                {{Qt::Key_E}, 7},      {{Qt::Key_Escape, 0, Qt::Key_Escape, Qt::Key_J}, 6},
                 {{Qt::Key_Return}, 0}, {{Qt::Key_Escape}, 0}};
     for (const auto& row : rows) {
         QStringList buttons = row.answer ? QStringList{"&Jah", "&Ei"} : QStringList{"OK"};
