@@ -23,12 +23,12 @@ QFont buttonFont(const FontDescription& font) {
     return result;
 }
 
-}  // namespace
-
 QRect toPixels(const RectTwips& rect) {
     return QRect(twips::toPixels(rect.left), twips::toPixels(rect.top), twips::toPixels(rect.width),
                  twips::toPixels(rect.height));
 }
+
+}  // namespace
 
 MainWindow::MainWindow(const ProgramDescription& description)
     : button_(new QPushButton(this)), pictureArea_(new PictureArea(this)) {

@@ -31,6 +31,3 @@ private:
     PictureArea* pictureArea_;
     bool closed_ = false;
 };
-
-// Converts a rectangle of the description into logical pixels.
-QRect toPixels(const RectTwips& rect);

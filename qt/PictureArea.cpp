@@ -10,7 +10,6 @@
 PictureArea::PictureArea(QWidget* parent) : QWidget(parent) {
     // Before the name below makes Qt describe this widget and its window, so both get their role.
     installAccessibleRoles();
-    setFocusPolicy(Qt::NoFocus);
     setAccessibleName(QStringLiteral("Pilt"));
 }
 

@@ -3,9 +3,9 @@
 #include <QImage>
 #include <QWidget>
 
-// Image1: shows the latest picture stretched to fill its box. It takes no focus and handles no
-// input; clicks on it fall through to nothing. A screen reader knows it as "Pilt", described by
-// the description the picture file carries.
+// Image1: shows the latest picture stretched to fill its box. Like any plain widget it takes no
+// focus and handles no input; clicks on it fall through to nothing. A screen reader knows it as
+// "Pilt", described by the description the picture file carries.
 class PictureArea : public QWidget {
     Q_OBJECT
 public:

@@ -96,12 +96,13 @@ private:
     qsizetype pos_ = 0;
 };
 
-}  // namespace
-
+// Qt decodes a cut-off JPEG with a grey tail and only a warning, so the loader checks this first.
 bool isCompleteJpeg(QIODevice& device) {
     ByteStream in(device);
     return isCompleteJpegStream(in);
 }
+
+}  // namespace
 
 std::optional<PictureFileIdentity> currentPictureFile(std::string_view fileName) {
     struct stat info {};

@@ -2,7 +2,6 @@
 
 #include <sys/types.h>
 
-#include <QIODevice>
 #include <QImage>
 #include <QSize>
 #include <optional>
@@ -43,7 +42,3 @@ inline constexpr int maxDecodedMegabytes = 64;
 
 // Largest picture in another format (PNG, GIF, BMP under a .jpg name), which decodes at full size.
 inline constexpr qint64 maxFullSizePixels = 8LL * 1024 * 1024;
-
-// True when a JPEG stream runs from its start marker to its end marker; false when it is cut off.
-// Qt decodes a cut-off JPEG with a grey tail and only a warning, so the loader checks this first.
-bool isCompleteJpeg(QIODevice& device);

@@ -22,7 +22,8 @@ void PicturePrefetch::start(const std::string& fileName, QSize targetSize) {
         return read.fileName == fileName && read.targetSize == targetSize;
     });
     if (reading) return;
-    reads_.push_back({fileName, targetSize, std::async(std::launch::async, readAhead, fileName, targetSize)});
+    reads_.push_back(
+        {fileName, targetSize, std::async(std::launch::async, readAhead, fileName, targetSize)});
 }
 
 PicturePrefetch::Result PicturePrefetch::readAhead(const std::string& fileName, QSize targetSize) {

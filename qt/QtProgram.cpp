@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <cstdio>
 #include <cstdlib>
 
 #include "ClickDispatch.h"
@@ -26,22 +27,18 @@ QtProgram::QtProgram(const ProgramDescription& description, SteadyClock clock)
 
 QtProgram::~QtProgram() = default;
 
-void QtProgram::show() {
-    window_->show();
-}
-
 int QtProgram::run() {
     if (exitStatus_ >= 0) return exitStatus_;
-    show();
+    window_->show();
     inMainLoop_ = true;
     const int status = QApplication::exec();
     inMainLoop_ = false;
     return exitStatus_ >= 0 ? exitStatus_ : status;
 }
 
+// The quiz greys the button before it first processes events, and Qt delivers no click to a grey
+// button, so this runs once.
 void QtProgram::dispatchClick() {
-    // A click that was queued before the button went grey must not start a second run.
-    if (clickRunning_ || exitStatus_ >= 0) return;
     clickRunning_ = true;
     finish(runClickHandler(description_.onButtonClick, *port_, [this](const std::string& text) {
         if (window_->isClosed()) return;
@@ -58,6 +55,22 @@ void QtProgram::finish(int status) {
     if (inMainLoop_) QCoreApplication::exit(status);
 }
 
+namespace {
+
+// Qt 6.4 looks for a Flatpak marker in the runtime directory while it builds the application, and
+// without XDG_RUNTIME_DIR it reports on standard error where it looked instead. The program never
+// uses that directory, so only that report is held back, and only while the application is built.
+void holdBackRuntimeDirectoryReport(QtMsgType type, const QMessageLogContext& context,
+                                    const QString& message) {
+    if (message.startsWith(QLatin1String("QStandardPaths: ")) &&
+        message.contains(QLatin1String("runtime"), Qt::CaseInsensitive)) {
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+}  // namespace
+
 [[noreturn]] void runQtProgram(const ProgramDescription& description, const char* programName,
                                SteadyClock clock) {
     int argc = 1;
@@ -69,7 +82,9 @@ void QtProgram::finish(int status) {
     // Qt 6.4 asks whether a screen reader runs only at start; joining the accessibility bus
     // whenever there is one lets a screen reader turned on later find the window.
     ::setenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1", 0);
+    qInstallMessageHandler(holdBackRuntimeDirectoryReport);
     QApplication application(argc, argv);
+    qInstallMessageHandler(nullptr);
     QtProgram program(description, clock);
     const int status = program.run();
     // The program ends at once: a picture still being read ahead on the worker thread must not

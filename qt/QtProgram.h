@@ -18,12 +18,6 @@ public:
     MainWindow& window() const { return *window_; }
     QtUiPort& port() const { return *port_; }
 
-    // The exit status once the quiz has ended the program, -1 while it has not.
-    int exitStatus() const { return exitStatus_; }
-
-    // Shows the window; the button has the keyboard focus.
-    void show();
-
     // Shows the window and runs the event loop until the program ends; returns the exit status.
     int run();
 

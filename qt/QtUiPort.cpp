@@ -21,7 +21,8 @@ QtUiPort::QtUiPort(MainWindow& window, SteadyClock clock) : window_(window), clo
 
 Answer QtUiPort::askYesNo(std::string_view prompt, std::string_view title) {
     endIfWindowClosed();
-    QuizMessageBox box(QuizMessageBox::Kind::YesNo, QString::fromUtf8(prompt), QString::fromUtf8(title), &window_);
+    QuizMessageBox box(QuizMessageBox::Kind::YesNo, QString::fromUtf8(prompt),
+                       QString::fromUtf8(title), &window_);
     box.exec();
     endIfWindowClosed();
     if (box.clickedButton() == box.yesButton()) return AnswerYes;
@@ -33,7 +34,8 @@ Answer QtUiPort::askYesNo(std::string_view prompt, std::string_view title) {
 
 void QtUiPort::showMessage(std::string_view prompt, std::string_view title) {
     endIfWindowClosed();
-    QuizMessageBox box(QuizMessageBox::Kind::Ok, QString::fromUtf8(prompt), QString::fromUtf8(title), &window_);
+    QuizMessageBox box(QuizMessageBox::Kind::Ok, QString::fromUtf8(prompt),
+                       QString::fromUtf8(title), &window_);
     box.exec();
     endIfWindowClosed();
 }
@@ -77,8 +79,8 @@ void QtUiPort::pumpEvents(double maxWaitSeconds) {
     if (waitMs > 0) {
         // The timer only wakes the dispatcher; WaitForMoreEvents sleeps until it or any other
         // event arrives, so a pause costs no processor time. Linux lets a long sleep run over by
-        // a thousandth of its length (5 ms in five seconds): a long wait wakes that much early,
-        // and the caller's next, short one ends on time.
+        // about a thousandth of its length, so a long wait is cut by a five-hundredth: it ends
+        // just short of its time, and the caller's next, short wait ends on time.
         wakeUp_.start(waitMs - waitMs / 500);
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
         wakeUp_.stop();

@@ -15,7 +15,6 @@ QuizMessageBox::QuizMessageBox(Kind kind, const QString& text, const QString& ti
     setTextInteractionFlags(Qt::NoTextInteraction);
     setTextFormat(Qt::PlainText);
     setText(text);
-    setWindowModality(Qt::ApplicationModal);
     if (kind == Kind::YesNo) {
         // The mnemonics make J and E answer; Return takes the default, Jah.
         yes_ = addButton(QStringLiteral("&Jah"), QMessageBox::YesRole);
@@ -26,7 +25,6 @@ QuizMessageBox::QuizMessageBox(Kind kind, const QString& text, const QString& ti
         setDefaultButton(static_cast<QPushButton*>(ok));
         setEscapeButton(ok);
     }
-    for (QAbstractButton* button : buttons()) button->setIcon(QIcon());
 
     // QMessageBox sizes itself to its text; a spacer keeps short boxes wide enough that the
     // window manager can show the whole title.

@@ -1,129 +1,135 @@
-#include <QFile>
-#include <QTemporaryDir>
-#include <QtTest>
+#include <sys/stat.h>
 
-#include "Form1.h"
-#include "HugeJpeg.h"
-#include "MainWindow.h"
-#include "PictureArea.h"
-#include "QtUiPort.h"
-#include "QuietOffscreen.h"
-#include "ShownWindow.h"
-#include "SolidPictures.h"
+#include <QBuffer>
+#include <QDateTime>
+#include <QThread>
+#include <cstdio>
+
+#include "PicturePrefetch.h"
+#include "QtTestSupport.h"
 
 namespace {
 
-QColor centreOf(const QImage& image) {
-    return image.pixelColor(image.width() / 2, image.height() / 2);
+const QColor red(200, 0, 0);   // the colour of 1.jpg
+const QColor blue(0, 0, 200);  // the colour of 3.jpg
+
+QByteArray solid(QColor colour, const char* format = "JPEG", int side = 64) {
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(colour);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return buffer.data();
+}
+
+// Writes a file; a settled one looks as if it had last been written an hour ago.
+void writeFile(const QString& name, const QByteArray& bytes, bool settled = false) {
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                file.flush());
+    const QDateTime hourAgo = QDateTime::currentDateTime().addSecs(-3600);
+    ASSERT_TRUE(!settled || file.setFileTime(hourAgo, QFileDevice::FileModificationTime));
+}
+
+// A grey square JPEG of any side (a multiple of 16) in two bits per 8 x 8 block: one-bit
+// Huffman codes for "no change of DC" and "end of block".
+QByteArray greyJpeg(int side) {
+    QByteArray data = QByteArray("\xff\xd8\xff\xdb\x00\x43\x00", 7) + QByteArray(64, '\x01');
+    const char high = static_cast<char>(side >> 8), low = static_cast<char>(side & 0xff);
+    data += QByteArray("\xff\xc0\x00\x0b\x08", 5) + high + low + high + low;
+    data += QByteArray("\x01\x01\x11\x00", 4);
+    for (const char tableClass : {'\x00', '\x10'})
+        data += QByteArray("\xff\xc4\x00\x14", 4) + tableClass + '\x01' + QByteArray(16, '\x00');
+    data += QByteArray("\xff\xda\x00\x08\x01\x01\x00\x00\x3f\x00", 10);
+    data += QByteArray(static_cast<qsizetype>(qint64(side / 8) * (side / 8) / 4), '\x00');
+    return data + QByteArray("\xff\xd9", 2);
+}
+
+// Shows the picture: the solid picture then painted, or the error that gives ("error 53").
+QString showOrError(ShownProgram& shown, const std::string& name) {
+    try {
+        shown.port.showPicture(name);
+    } catch (const RunTimeError& error) {
+        EXPECT_EQ(error.fileName, name);
+        EXPECT_EQ(error.description, error.number == 53 ? "File not found" : "Invalid picture");
+        return "error " + QString::number(error.number);
+    }
+    return shown.picture();
+}
+
+// Each kind of file under a picture's name gives a picture that fills the area in device pixels
+// (976 x 752 at double density), or an error that leaves the previous picture in place.
+TEST(Picture, EachFileGivesAPictureOrAnError) {
+    ShownProgram shown;
+    const QByteArray jpeg = solid(blue);
+    const QByteArray gif = QByteArray::fromHex(  // Qt writes no GIF: one pixel of 1.jpg's red
+        "47494638396101000100800000c800000000002c00000000010001000002024401003b");
+    const QByteArray text = QByteArray("not a picture at all\n").repeated(99);
+    const struct {
+        std::string kind;
+        QByteArray bytes;
+        QString result;  // the solid picture then shown ("" for grey), or the error
+    } rows[] = {
+        {"JPEG", jpeg, "3.jpg"},
+        {"missing", {}, "error 53"},
+        {"directory", {}, "error 481"},
+        {"FIFO", {}, "error 481"},
+        {"empty", "", "error 481"},
+        {"JPEG cut off", jpeg.left(jpeg.size() / 2), "error 481"},
+        {"JPEG without its end marker", jpeg.chopped(2), "error 481"},
+        {"text", text, "error 481"},
+        {"PNG", solid(red, "PNG"), "1.jpg"},
+        {"one pixel JPEG", solid(blue, "JPEG", 1), "3.jpg"},
+        {"GIF", gif, "1.jpg"},
+        {"BMP", solid(blue, "BMP"), "3.jpg"},
+        // Formats that decode at full size stop at the pixel cap: 2896 x 2896 is just below it.
+        {"PNG at the pixel cap", solid(red, "PNG", 2896), "1.jpg"},
+        {"PNG above the pixel cap", solid(red, "PNG", 2897), "error 481"},
+        // A JPEG decodes at down to an eighth of its size: 20000 fits the allocation cap.
+        {"JPEG 20000 x 20000", greyJpeg(20000), ""},
+        {"JPEG 36000 x 36000", greyJpeg(36000), "error 481"},
+    };
+    QString previous;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.kind);
+        if (!QFile::remove("1.jpg")) QDir().rmdir("1.jpg");
+        if (!row.bytes.isNull()) writeFile("1.jpg", row.bytes);
+        if (row.kind == "directory") QDir().mkdir("1.jpg");
+        if (row.kind == "FIFO") ::mkfifo("1.jpg", 0600);
+        EXPECT_EQ(showOrError(shown, "1.jpg"), row.result);
+        if (!row.result.startsWith("error")) previous = row.result;
+        EXPECT_EQ(shown.picture(), previous);
+        const QImage& picture = shown.window.pictureArea().picture();
+        EXPECT_EQ(picture.size(), QSize(488, 376) * shown.window.devicePixelRatio());
+        if (row.result.isEmpty()) {
+            EXPECT_NEAR(qGray(picture.pixel(100, 100)), 128, 2);
+        }
+    }
+}
+
+// A picture read ahead is handed out only while its file stays as it was read; otherwise the port
+// reads the file as it is when shown, and reports its errors then.
+TEST(Picture, ReadAheadIsUsedOnlyForAnUnchangedFile) {
+    ShownProgram shown;
+    const QSize size = shown.window.pictureArea().sizeInDevicePixels();
+    for (const std::string change :
+         {"none", "written just before", "rewritten", "replaced", "removed", "missing"}) {
+        SCOPED_TRACE(change);
+        QFile::remove("3vv.jpg");
+        if (change != "missing") writeFile("3vv.jpg", solid(blue), change != "written just before");
+        PicturePrefetch prefetch;
+        prefetch.start("3vv.jpg", size);
+        shown.port.preparePicture("3vv.jpg");
+        QThread::msleep(200);  // both reads are done; the change comes after them
+        if (change == "rewritten" || change == "missing") writeFile("3vv.jpg", solid(red));
+        if (change == "replaced") writeFile("new.jpg", solid(red), true);
+        if (change == "replaced") std::rename("new.jpg", "3vv.jpg");
+        if (change == "removed") QFile::remove("3vv.jpg");
+        EXPECT_EQ(prefetch.take("3vv.jpg", size).isNull(), change != "none");
+        const bool nowRed = change != "none" && change != "written just before";
+        const QString expected = change == "removed" ? "error 53" : nowRed ? "1.jpg" : "3.jpg";
+        EXPECT_EQ(showOrError(shown, "3vv.jpg"), expected);
+    }
 }
 
 }  // namespace
-
-// Loading pictures by bare name from the current directory into Image1, and every way it fails.
-class PictureTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void initTestCase() { quietOffscreenWarnings(); }
-    void init() {
-        shown_ = std::make_unique<ShownWindow>();
-        QVERIFY(shown_->exposed);
-    }
-    void cleanup() { shown_.reset(); }
-
-    void shownFilledIntoTheArea() {
-        SolidPictures pictures;
-        for (const QString& name : {QStringLiteral("5õv.jpg"), QStringLiteral("0.jpg")}) {
-            shown_->port->showPicture(name.toStdString());
-            const QImage& shown = shown_->window->pictureArea().picture();
-            QCOMPARE(SolidPictures::nameOf(centreOf(shown)), name);
-            QCOMPARE(shown.size(), shown_->window->pictureArea().sizeInDevicePixels());
-            QCOMPARE(shown.size(), QSize(488, 376) * shown_->window->devicePixelRatio());
-            // Painted on the screen, not just held.
-            const QImage onScreen = shown_->window->pictureArea().grab().toImage();
-            QCOMPARE(SolidPictures::nameOf(centreOf(onScreen)), name);
-            QCOMPARE(SolidPictures::nameOf(onScreen.pixelColor(2, 2)), name);
-        }
-    }
-
-    void namesAreResolvedWhenLoaded() {
-        SolidPictures first;
-        shown_->port->showPicture("1.jpg");
-        QTemporaryDir other;
-        QImage red(8, 8, QImage::Format_RGB32);
-        red.fill(Qt::red);
-        QVERIFY(red.save(other.filePath("1.jpg"), "JPEG"));
-        QDir::setCurrent(other.path());
-        shown_->port->showPicture("1.jpg");
-        QVERIFY(qAbs(centreOf(shown_->window->pictureArea().picture()).red() - 255) < 8);
-    }
-
-    void failures_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("description");
-        QByteArray jpeg;
-        {
-            QImage image(200, 150, QImage::Format_RGB32);
-            image.fill(Qt::blue);
-            QBuffer buffer(&jpeg);
-            buffer.open(QIODevice::WriteOnly);
-            image.save(&buffer, "JPEG", 90);
-        }
-        QByteArray random(4096, 0);
-        for (int i = 0; i < random.size(); ++i)
-            random[i] = static_cast<char>((i * 7919 + 13) % 251);
-        QTest::newRow("missing") << QByteArray() << 53 << "File not found";
-        QTest::newRow("empty") << QByteArray("") << 481 << "Invalid picture";
-        QTest::newRow("truncated JPEG") << jpeg.left(jpeg.size() / 2) << 481 << "Invalid picture";
-        QTest::newRow("JPEG without its end marker")
-            << jpeg.left(jpeg.size() - 2) << 481 << "Invalid picture";
-        QTest::newRow("random bytes") << random << 481 << "Invalid picture";
-        QTest::newRow("text") << QByteArray("not a picture\n") << 481 << "Invalid picture";
-    }
-    void failures() {
-        QFETCH(QByteArray, content);
-        QFETCH(int, number);
-        QFETCH(QString, description);
-        SolidPictures pictures({"5õv.jpg"});
-        shown_->port->showPicture("0.jpg");
-        if (!content.isNull()) {
-            QFile file(QString::fromUtf8("5õv.jpg"));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
-        }
-        try {
-            shown_->port->showPicture("5õv.jpg");
-            QFAIL("the load did not fail");
-        } catch (const RunTimeError& error) {
-            QCOMPARE(error.number, number);
-            QCOMPARE(QString::fromStdString(error.description), description);
-            QCOMPARE(QString::fromStdString(error.fileName), QString::fromUtf8("5õv.jpg"));
-        }
-        // A failed load leaves the previous picture in place.
-        QCOMPARE(SolidPictures::nameOf(centreOf(shown_->window->pictureArea().picture())),
-                 QStringLiteral("0.jpg"));
-    }
-
-    void directoryUnderTheNameIsNoPicture() {
-        SolidPictures pictures({"1.jpg"});
-        QVERIFY(QDir().mkdir("1.jpg"));
-        QVERIFY_THROWS_EXCEPTION(RunTimeError, shown_->port->showPicture("1.jpg"));
-    }
-
-    void hugeJpegIsDecodedStraightToTheAreaSize() {
-        QTemporaryDir folder;
-        QVERIFY(writeGreyJpeg(folder.filePath("0.jpg"), 20000, 20000));
-        QDir::setCurrent(folder.path());
-        shown_->port->showPicture("0.jpg");
-        const QImage& shown = shown_->window->pictureArea().picture();
-        QCOMPARE(shown.size(), shown_->window->pictureArea().sizeInDevicePixels());
-        QVERIFY(qAbs(centreOf(shown).red() - 128) < 4);
-    }
-
-private:
-    std::unique_ptr<ShownWindow> shown_;
-};
-
-QTEST_MAIN(PictureTest)
-#include "PictureTest.moc"

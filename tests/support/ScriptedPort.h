@@ -1,77 +1,56 @@
 #pragma once
 
 #include <deque>
-#include <map>
-#include <ostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "UiPort.h"
 
-// One call the quiz made on the port, with its arguments.
-struct PortCall {
-    enum class Kind { Ask, Message, Picture, Caption, Disable, Pump, End };
-    Kind kind;
-    std::string text;    // prompt, picture name or caption
-    std::string title;   // box title
-    double seconds = 0;  // longest wait of a pump
-
-    static PortCall ask(std::string prompt, std::string title = "Torvamik!") {
-        return {Kind::Ask, std::move(prompt), std::move(title)};
-    }
-    static PortCall message(std::string prompt, std::string title = "Torvamik!") {
-        return {Kind::Message, std::move(prompt), std::move(title)};
-    }
-    static PortCall picture(std::string name) { return {Kind::Picture, std::move(name), {}}; }
-    static PortCall caption(std::string text) { return {Kind::Caption, std::move(text), {}}; }
-    static PortCall disable() { return {Kind::Disable, {}, {}}; }
-    static PortCall pump(double seconds) { return {Kind::Pump, {}, {}, seconds}; }
-    static PortCall end() { return {Kind::End, {}, {}}; }
-
-    bool operator==(const PortCall&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const PortCall& call);
-
 // Thrown by the scripted endProgram() so that a test gets control back.
-struct ScriptedProgramEnd {};
+struct ScriptedEnd {};
 
-// A UiPort for tests: answers question boxes from a script, records every call in order, keeps a
-// fake clock that pumps advance, and fails the loads of chosen picture names.
+// A UiPort for tests: answers the question boxes from a script ('J' for Jah, 'E' for Ei), writes
+// every call down as one line of text (reading ahead is left out: only its speed can be seen), and
+// keeps a clock that each pump moves on.
 class ScriptedPort : public UiPort {
 public:
-    explicit ScriptedPort(std::vector<Answer> answers = {})
-        : answers_(answers.begin(), answers.end()) {}
+    explicit ScriptedPort(std::string answers = {}) : answers_(std::move(answers)) {}
 
-    // How a pump moves the fake clock: by the whole wait it was given (the default), or by a
-    // fixed step, or by the next jumps in this list.
-    void advanceClockBy(double step) { fixedStep_ = step; }
-    void scheduleClockJumps(std::vector<double> jumps) {
-        jumps_.assign(jumps.begin(), jumps.end());
+    std::vector<std::string> calls;  // "ask Torvamik!: ...", "picture 5õv.jpg", "pump 5.000000"
+    std::deque<double> clockSteps;   // how far each pump moves the clock; then by its whole wait
+
+    Answer askYesNo(std::string_view prompt, std::string_view title) override {
+        record("ask ", title, ": ", prompt);
+        if (next_ == answers_.size()) throw std::logic_error("the script has no answer left");
+        return answers_[next_++] == 'J' ? AnswerYes : AnswerNo;
     }
-    void setClock(double now) { now_ = now; }
-    void failPicture(const std::string& name, int errorNumber) { failures_[name] = errorNumber; }
-
-    const std::vector<PortCall>& calls() const { return calls_; }
-    int clockReadings() const { return clockReadings_; }
-
-    Answer askYesNo(std::string_view prompt, std::string_view title) override;
-    void showMessage(std::string_view prompt, std::string_view title) override;
-    void showPicture(std::string_view fileName) override;
-    void setCaption(std::string_view text) override;
-    void disableButton() override;
-    double clockSeconds() override;
-    void pumpEvents(double maxWaitSeconds) override;
-    [[noreturn]] void endProgram() override;
+    void showMessage(std::string_view prompt, std::string_view title) override {
+        record("message ", title, ": ", prompt);
+    }
+    void showPicture(std::string_view name) override { record("picture ", name); }
+    void setCaption(std::string_view text) override { record("caption ", text); }
+    void disableButton() override { record("disable"); }
+    double clockSeconds() override { return now_; }
+    void pumpEvents(double maxWaitSeconds) override {
+        record("pump ", std::to_string(maxWaitSeconds));  // the longest wait, in seconds
+        // A pause that never ends would hang the test run; fail it instead.
+        if (calls.size() > 10000) throw std::logic_error("the quiz keeps pumping without end");
+        now_ += clockSteps.empty() ? maxWaitSeconds : clockSteps.front();
+        if (!clockSteps.empty()) clockSteps.pop_front();
+    }
+    [[noreturn]] void endProgram() override {
+        record("end");
+        throw ScriptedEnd{};
+    }
 
 private:
-    std::deque<Answer> answers_;
-    std::vector<PortCall> calls_;
-    std::map<std::string, int> failures_;
-    std::deque<double> jumps_;
-    double fixedStep_ = 0;
+    template <typename... Parts>
+    void record(const Parts&... parts) {
+        calls.push_back((std::string() += ... += parts));
+    }
+
+    std::string answers_;
+    std::size_t next_ = 0;
     double now_ = 1000.0;
-    int clockReadings_ = 0;
-    int pumps_ = 0;
-    static constexpr int maxPumps = 100000;
 };

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -13,47 +12,42 @@
 namespace testdata {
 
 struct Statement {
-    int round;
-    int position;
+    int round, position;
     bool yesIsRight;
     std::string text;  // UTF-8
 };
 
 struct SolidPicture {
     std::string name;  // UTF-8
-    int red;
-    int green;
-    int blue;
+    int red, green, blue;
 };
 
+// The lines of a table that are not comments, split at their tabs.
 inline std::vector<std::vector<std::string>> readTable(const std::string& fileName) {
     std::ifstream in(std::string(TORVAMIK_TEST_DATA) + "/" + fileName);
     if (!in) throw std::runtime_error("cannot read " + fileName);
     std::vector<std::vector<std::string>> rows;
     for (std::string line; std::getline(in, line);) {
         if (line.empty() || line[0] == '#') continue;
-        std::vector<std::string> fields;
-        std::istringstream fieldStream(line);
-        for (std::string field; std::getline(fieldStream, field, '\t');) fields.push_back(field);
-        rows.push_back(fields);
+        std::istringstream fields(line);
+        rows.emplace_back();
+        for (std::string field; std::getline(fields, field, '\t');) rows.back().push_back(field);
     }
     return rows;
 }
 
 inline std::vector<Statement> statements() {
     std::vector<Statement> result;
-    for (const auto& row : readTable("statements.tsv")) {
-        result.push_back({std::stoi(row.at(0)), std::stoi(row.at(1)), row.at(2) == "Jah", row.at(3)});
-    }
+    for (const auto& row : readTable("statements.tsv"))
+        result.push_back({std::stoi(row[0]), std::stoi(row[1]), row.at(2) == "Jah", row.at(3)});
     return result;
 }
 
 inline std::vector<SolidPicture> solidPictures() {
     std::vector<SolidPicture> result;
     for (const auto& row : readTable("pictures.tsv")) {
-        unsigned red = 0, green = 0, blue = 0;
-        std::sscanf(row.at(1).c_str(), "#%2x%2x%2x", &red, &green, &blue);
-        result.push_back({row.at(0), int(red), int(green), int(blue)});
+        const int rgb = std::stoi(row.at(1).substr(1), nullptr, 16);  // "#rrggbb"
+        result.push_back({row.at(0), rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF});
     }
     return result;
 }

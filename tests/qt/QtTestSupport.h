@@ -1,0 +1,64 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+
+#include "Form1.h"
+#include "MainWindow.h"
+#include "PictureArea.h"
+#include "QtProgram.h"
+#include "QtUiPort.h"
+#include "SolidPictures.h"
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+// The program with its window shown, on a clock this many times fast, in a fresh folder of the
+// solid pictures (less those missing) that is the current directory for as long as it lives.
+struct ShownProgram {
+    explicit ShownProgram(double clockSpeed = 1.0, const QStringList& missing = {})
+        : program(torvamikProgram(), SteadyClock(clockSpeed)) {
+        EXPECT_TRUE(writeSolidPictures(folder.path(), missing));
+        QDir::setCurrent(folder.path());
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    ~ShownProgram() { QDir::setCurrent(previousFolder); }
+
+    // The solid picture that the picture area paints, or "" if it paints none.
+    QString picture() const {
+        return solidPictureAt(window.pictureArea().grab().toImage().pixelColor(244, 188));
+    }
+    // Clicks the button once the event loop runs: program.run() then plays the quiz.
+    void clickSoon() {
+        QTimer::singleShot(0, &window, [this] { QTest::mouseClick(&button, Qt::LeftButton); });
+    }
+
+    QTemporaryDir folder;
+    QString previousFolder = QDir::currentPath();
+    QtProgram program;
+    MainWindow& window = program.window();
+    QtUiPort& port = program.port();
+    QPushButton& button = window.button();
+};
+
+// Hands every modal box that opens to a handler, once, by polling the application's active modal
+// widget from a timer while the code under test sits in the box's exec().
+struct ModalDriver : QTimer {
+    explicit ModalDriver(std::function<void(QMessageBox&)> handler) {
+        connect(this, &QTimer::timeout, this, [this, handler = std::move(handler)] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr || !box->isVisible() || box->property("seen").toBool()) return;
+            box->setProperty("seen", true);
+            ++boxes;
+            handler(*box);
+        });
+        start(1);
+    }
+    int boxes = 0;
+};

@@ -1,0 +1,83 @@
+#include <ctime>
+
+#include "QtTestSupport.h"
+#include "QuizRun.h"
+#include "ScriptedPort.h"
+
+namespace {
+
+// What the player sees as each box of a whole run opens: its text, the picture behind it and the
+// button's caption, taken from the calls the quiz makes on a scripted port.
+QStringList expectedSights(const std::string& answers) {
+    ScriptedPort script(answers);
+    EXPECT_THROW(QuizRun(script).run(), ScriptedEnd);
+    QStringList sights;
+    QString picture, caption;
+    for (const std::string& call : script.calls) {
+        const QString kind = QString::fromStdString(call).section(' ', 0, 0);
+        const QString argument = QString::fromStdString(call).section(' ', 1);
+        if (kind == "picture") picture = argument;
+        if (kind == "caption") caption = argument;
+        if (kind == "ask" || kind == "message")
+            sights << argument.section(": ", 1) + " | " + picture + " | " + caption;
+    }
+    return sights;
+}
+
+TEST(QuizRun, WholeRunShowsEveryBoxWithThePictureBehindIt) {
+    const std::string answers = "EJJEJJEJJEJJJEEEEJJJ";
+    ShownProgram run(100.0);
+    run.clickSoon();
+    QStringList sights;
+    std::size_t question = 0;
+    ModalDriver driver([&](QMessageBox& box) {
+        sights << box.text() + " | " + run.picture() + " | " + run.button.text();
+        EXPECT_FALSE(run.button.isEnabled());
+        const bool ei = box.buttons().size() == 2 && answers.at(question++) == 'E';
+        QTest::keyClick(&box, ei ? Qt::Key_E : Qt::Key_Return);
+    });
+    EXPECT_EQ(run.program.run(), 0);
+    EXPECT_EQ(sights, expectedSights(answers));
+    EXPECT_EQ(run.button.text(), "Oota pisut...");
+    EXPECT_EQ(run.picture(), "4.jpg");
+}
+
+// A quiz that ends early: the window closed during the first pause, which sleeps instead of
+// spinning and where clicks and keys start nothing; or a feedback picture missing, which ends the
+// quiz with an error box and status 1.
+TEST(QuizRun, EndsEarlyWhenClosedOrWhenAPictureIsMissing) {
+    const struct {
+        QStringList missing;
+        int status, boxes;
+        QString lastBox;
+    } rows[] = {{{}, 0, 10, "Vastus oli õige!"},
+                // Jah, OK, Jah, OK: the second right answer needs "4õv.jpg"
+                {{"4õv.jpg"}, 1, 5, "Run-time error '53':\n\nFile not found\n\n4õv.jpg"}};
+    for (const auto& row : rows) {
+        ShownProgram run(5.0, row.missing);  // a pause lasts a second
+        run.clickSoon();
+        QString text;
+        std::clock_t processor = 0;
+        ModalDriver driver([&](QMessageBox& box) {
+            text = box.text();
+            QTest::keyClick(&box, Qt::Key_Return);
+            if (driver.boxes != 10) return;  // the last feedback box of round 1: a pause follows
+            processor = std::clock();
+            QTimer::singleShot(200, &run.window, [&] {
+                QTest::mouseClick(&run.button, Qt::LeftButton);
+                QTest::keyClick(&run.window, Qt::Key_Space);
+                QTest::mouseClick(&run.window.pictureArea(), Qt::LeftButton);
+            });
+            QTimer::singleShot(400, &run.window, [&] {
+                processor = std::clock() - processor;
+                run.window.close();
+            });
+        });
+        EXPECT_EQ(run.program.run(), row.status);
+        EXPECT_EQ(driver.boxes, row.boxes);
+        EXPECT_EQ(text, row.lastBox);
+        EXPECT_LT(processor, CLOCKS_PER_SEC / 10);  // over 0.4 s of the pause
+    }
+}
+
+}  // namespace
