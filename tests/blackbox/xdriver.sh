@@ -1,87 +1,222 @@
-# Shell functions that drive the real program in an X session as a player would: by keys sent to
-# whichever window is active, never to a named window (that can leave a key held down in Xvfb).
-# Every wait is bounded; a function that runs out of time prints why and returns non-zero.
+# Drives the real program inside an X session from with-xsession as a player would: starts it in
+# a folder of test pictures, presses keys on whichever window is active (never on a named window,
+# which can leave a key held down in Xvfb), reads the screen and checks how the program ends.
+# Every wait is bounded. Sourced by every case script, for the Linux program and under wine.
+# Environment: TORVAMIK the program; MAKE_PICTURES the solid picture generator; under wine also
+# TORVAMIK_LAUNCHER (the wine command) and TORVAMIK_PROBE (the probe that reads the boxes' texts).
+# shellcheck shell=bash
+set -uo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+tables=$here/../support
+program=$(realpath "${TORVAMIK:?}")
+read -ra launcher <<<"${TORVAMIK_LAUNCHER:-}"
+: "${TORVAMIK_RSS_LIMIT_KB:=204800}" "${TORVAMIK_EXIT_LIMIT_MS:=3000}"
+work=$(mktemp -d)
+pictures=$work/pictures err=$work/stderr transcript=$work/probe
+pid="" main="" box="" hwm=0
+if [ -n "${TORVAMIK_PROBE:-}" ]; then yes=y no=n; else yes=j no=e; fi
+# The answer key, one Jah or Ei per question in the order asked.
+mapfile -t key < <(awk -F'\t' '!/^#/ {print $3}' "$tables/statements.tsv")
+mapfile -t statement < <(awk -F'\t' '!/^#/ {print $4}' "$tables/statements.tsv")
+# Keys that answer Jah and Ei and close a feedback box, taken in turn; a case may add others.
+yesKeys=("$yes") noKeys=("$no") closeKeys=(Return) programArgs=()
+# The picture area's top-right and bottom-left, 12 pixels in: clear of every box.
+corners=(484,76 20,428)
 
-# wait_for_window NAME SECONDS: prints the id of the first visible window with this exact title.
-wait_for_window() {
-    local name=$1 deadline=$((SECONDS + $2)) id
-    while [ $SECONDS -lt "$deadline" ]; do
-        id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n 1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.05
-    done
-    echo "no window named '$name' within $2 s" >&2
-    return 1
+cleanup() {
+    [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null
+    [ -n "${probe:-}" ] && kill "$probe" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    [ -s "$err" ] && { echo "--- the program's stderr:" && cat "$err"; } >&2
+    exit 1
+}
+nowMs() { date +%s%3N; }
+colour() { awk -F'\t' -v n="$1" '$1 == n {print $2}' "$tables/pictures.tsv"; }
+
+makePictures() { "${MAKE_PICTURES:?}" "$pictures" || fail "cannot make the pictures"; }
+# putPicture KIND NAME [COLOUR]: replaces NAME by a file of KIND (see make-picture).
+putPicture() {
+    rm -rf "${pictures:?}/$2"
+    "$here/make-picture" "$1" "$pictures/$2" "${3:-#3070c0}" || fail "cannot make $1 as $2"
 }
 
-# wait_for_box MAIN_ID PREVIOUS_ID SECONDS: prints the id of the active window once it is a box,
-# i.e. neither the main window nor the box handled before.
-wait_for_box() {
-    local main=$1 previous=$2 deadline=$((SECONDS + $3)) id
-    while [ $SECONDS -lt "$deadline" ]; do
-        id=$(xdotool getactivewindow 2>/dev/null)
-        if [ -n "$id" ] && [ "$id" != "$main" ] && [ "$id" != "$previous" ] &&
-            [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "Torvamik!" ]; then
-            echo "$id"
+# startProgram [COMMAND...]: starts the program in the picture folder, after COMMAND (env,
+# strace) if given, and waits until its window is the active one.
+startProgram() {
+    if [ -n "${TORVAMIK_PROBE:-}" ]; then
+        "${launcher[@]}" "$TORVAMIK_PROBE" 300 >"$transcript" 2>/dev/null &
+        probe=$!
+    fi
+    (cd "$pictures" && exec "$@" "${launcher[@]}" "$program" "${programArgs[@]}") 2>"$err" &
+    pid=$!
+    local deadline=$(($(nowMs) + 30000))
+    until [ -n "$main" ] && [ "$(active)" = "$main" ]; do
+        main=$(xdotool search --onlyvisible --name '^Torvamik!$' 2>/dev/null | head -n1)
+        alive || fail "the program ended before showing its window"
+        [ "$(nowMs)" -lt "$deadline" ] || fail "no active window 'Torvamik!' within 30 s"
+        sleep 0.05
+    done
+}
+# A child that has ended may stay a zombie for a moment.
+alive() { [ -n "$pid" ] && [ "$(awk '{print $3}' "/proc/$pid/stat" 2>/dev/null)" != Z ] && [ -e "/proc/$pid" ]; }
+active() { xdotool getactivewindow 2>/dev/null; }
+press() { xdotool key "$@" || fail "xdotool key $*"; }
+
+# Peak resident size of the program itself, also under a launcher that stays (strace).
+sampleMemory() {
+    local p=$pid kb
+    [ "$(cat "/proc/$p/comm" 2>/dev/null)" = torvamik ] || p=$(pgrep -P "$pid" -x torvamik | head -n1)
+    kb=$(awk '/^VmHWM:/ {print $2}' "/proc/${p:-0}/status" 2>/dev/null)
+    [ "${kb:-0}" -gt "$hwm" ] && hwm=$kb
+    return 0
+}
+checkMemory() {
+    [ -n "${TORVAMIK_PROBE:-}" ] && return 0
+    echo "peak resident size: $((hwm / 1024)) MiB"
+    [ "$hwm" -gt 0 ] && [ "$hwm" -le "$TORVAMIK_RSS_LIMIT_KB" ] ||
+        fail "peak resident size $hwm kB, limit $TORVAMIK_RSS_LIMIT_KB kB"
+}
+
+# waitBox WHAT [SECONDS]: waits until a window other than the main one and the last box is
+# active; box is its id.
+waitBox() {
+    local deadline=$(($(nowMs) + ${2:-15} * 1000)) w
+    while :; do
+        w=$(active)
+        if [ -n "$w" ] && [ "$w" != "$main" ] && [ "$w" != "$box" ]; then
+            box=$w
+            sampleMemory
             return 0
         fi
+        alive || fail "the program ended while waiting for $1"
+        [ "$(nowMs)" -lt "$deadline" ] || fail "no $1 within ${2:-15} s"
+        sleep 0.03
+    done
+}
+waitMain() {
+    local deadline=$(($(nowMs) + 15000))
+    until [ "$(active)" = "$main" ]; do
+        alive || fail "the program ended while waiting for $1"
+        [ "$(nowMs)" -lt "$deadline" ] || fail "the main window was not active for $1"
+        sleep 0.03
+    done
+}
+
+# waitExit SECONDS: waits for the program to end; status is its exit status.
+waitExit() {
+    local deadline=$(($(nowMs) + $1 * 1000))
+    while alive; do
+        sampleMemory
+        [ "$(nowMs)" -lt "$deadline" ] || fail "the program did not end within $1 s"
+        sleep 0.02
+    done
+    status=0
+    wait "$pid" || status=$?
+    pid=""
+    [ "$status" -le 128 ] || fail "the program died of signal $((status - 128))"
+}
+
+# Space reaches the start button only if it has the keyboard focus.
+startQuiz() {
+    press space
+    waitBox "first question box"
+}
+
+# ask r|w: answers the open question right or wrong and closes the feedback box; turn counts the
+# questions, score and picture follow the feedback picture. Under wine the boxes expected in the
+# probe's transcript are noted.
+turn=0 score=0 picture=""
+ask() {
+    local given=${key[turn]} keys=${noKeys[turn % ${#noKeys[@]}]} verdict=õige
+    [ "$1" = w ] && given=$([ "$given" = Jah ] && echo Ei || echo Jah) && verdict=vale
+    [ "$given" = Jah ] && keys=${yesKeys[turn % ${#yesKeys[@]}]}
+    # shellcheck disable=SC2086 # an entry may hold several keys
+    press $keys
+    waitBox "feedback box of question $((turn + 1))"
+    press "${closeKeys[turn % ${#closeKeys[@]}]}"
+    printf 'box Torvamik!|%s|Yes No\nbox Torvamik!|Vastus oli %s!|OK\n' "${statement[turn]}" \
+        "$verdict" >>"$work/expected"
+    turn=$((turn + 1))
+    if [ "$1" = r ]; then
+        score=$((score + 1)) picture="$((6 - score))õv.jpg"
+    else
+        score=$((score > 0 ? score - 1 : 0)) picture="$((6 - score))vv.jpg"
+    fi
+}
+# playRound PLAN: answers a round by a plan such as rrwrw; each feedback picture but the last
+# must stand behind the next question box.
+playRound() {
+    local i
+    score=0
+    for i in 0 1 2 3 4; do
+        ask "${1:i:1}"
+        [ $i = 4 ] && break
+        waitBox "question $((turn + 1))"
+        shows "$picture" "behind question $((turn + 1))"
+    done
+}
+
+# pixels X,Y...: prints the colour at each point of the main window's client area as r,g,b.
+pixels() {
+    local info x y format="" point
+    info=$(xwininfo -id "$main") || fail "xwininfo on the main window"
+    x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+    y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+    for point in "$@"; do
+        point="$((x + ${point%,*})),$((y + ${point#*,}))"
+        format+="%[fx:int(255*p{$point}.r+0.5)],%[fx:int(255*p{$point}.g+0.5)],"
+        format+="%[fx:int(255*p{$point}.b+0.5)]\n"
+    done
+    import -silent -window root "$work/shot.png" && convert "$work/shot.png" -format "$format" info:
+}
+# near r,g,b #rrggbb: true when every channel is within 40.
+near() {
+    local r g b hex=${2#\#}
+    IFS=, read -r r g b <<<"$1"
+    for d in $((r - 16#${hex:0:2})) $((g - 16#${hex:2:2})) $((b - 16#${hex:4:2})); do
+        [ "${d#-}" -le 40 ] || return 1
+    done
+}
+# shows NAME|#rrggbb WHAT [SECONDS [POINTS...]]: waits until the picture area shows that picture
+# (or colour) at its corners, or at POINTS. The picture came on screen after missMs, the start of
+# the last look that did not see it, and before seenMs.
+shows() {
+    local want=$1 deadline=$(($(nowMs) + ${3:-3} * 1000)) got p ok start
+    [ "${want:0:1}" = '#' ] || want=$(colour "$1")
+    local points=("${@:4}")
+    [ ${#points[@]} -gt 0 ] || points=("${corners[@]}")
+    missMs=$(nowMs)
+    while :; do
+        start=$(nowMs)
+        mapfile -t got < <(pixels "${points[@]}")
+        ok=1
+        for p in "${!points[@]}"; do near "${got[p]:-}" "$want" || ok=0; done
+        seenMs=$(nowMs)
+        [ $ok = 1 ] && return 0
+        missMs=$start
+        [ "$seenMs" -lt "$deadline" ] || fail "$2: expected $1 ($want), the screen shows ${got[*]}"
         sleep 0.05
     done
-    echo "no new box within $3 s" >&2
-    return 1
 }
 
-# client_size ID: prints WIDTHxHEIGHT of the window's own (client) area.
-client_size() {
-    xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
-}
-
-# pixel_in_window ID X Y: prints the colour at a point of a window as R G B (0 to 255).
-pixel_in_window() {
-    local shot
-    shot=$(mktemp --suffix=.png)
-    import -silent -window "$1" "$shot" 2>/dev/null
-    convert "$shot" -crop "1x1+$2+$3" -depth 8 -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:
-    rm -f "$shot"
-}
-
-# near R G B R G B: true when two colours differ by at most 40 in sum.
-near() {
-    local d=$(( ${1#-} - $4 )); local e=$(( $2 - $5 )); local f=$(( $3 - $6 ))
-    [ $(( ${d#-} + ${e#-} + ${f#-} )) -le 40 ]
-}
-
-# wait_for_exit PID SECONDS: waits for a background child of this shell and sets exit_status.
-# Call it directly, not in $(...): only the parent shell can collect the child's status.
-wait_for_exit() {
-    local pid=$1 deadline=$((SECONDS + $2))
-    while kill -0 "$pid" 2>/dev/null && [ $SECONDS -lt "$deadline" ]; do sleep 0.05; done
-    if kill -0 "$pid" 2>/dev/null; then
-        echo "process $pid still running after $2 s" >&2
-        kill -9 "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-        return 1
+# expectError NUMBER NAME: the open box reports the error: one stderr line, and under wine the
+# box's text; closing it ends the program with status 1.
+expectError() {
+    local description="File not found"
+    [ "$1" = 481 ] && description="Invalid picture"
+    [ "$(cat "$err")" = "torvamik: Run-time error $1: $description: $2" ] ||
+        fail "stderr is not the one line of error $1 for $2"
+    if [ -n "${TORVAMIK_PROBE:-}" ]; then
+        sleep 0.3
+        grep -qxF "box Torvamik!|Run-time error '$1':\n\n$description\n\n$2|OK" "$transcript" ||
+            fail "no error box for $1 $2: $(tail -n1 "$transcript")"
     fi
-    exit_status=0
-    wait "$pid" || exit_status=$?
-}
-
-# solid_pictures FOLDER: writes the fourteen pictures, each one plain colour (see colour_of).
-picture_names=(0.jpg 1.jpg 2.jpg 3.jpg 4.jpg 1õv.jpg 2õv.jpg 3õv.jpg 4õv.jpg 5õv.jpg
-               3vv.jpg 4vv.jpg 5vv.jpg 6vv.jpg)
-colour_of() {
-    case $1 in
-        0.jpg) echo "0 0 0" ;; 1.jpg) echo "255 0 0" ;; 2.jpg) echo "0 255 0" ;;
-        3.jpg) echo "0 0 255" ;; 4.jpg) echo "255 255 0" ;; 1õv.jpg) echo "255 0 255" ;;
-        2õv.jpg) echo "0 255 255" ;; 3õv.jpg) echo "128 0 0" ;; 4õv.jpg) echo "0 128 0" ;;
-        5õv.jpg) echo "0 0 128" ;; 3vv.jpg) echo "128 128 0" ;; 4vv.jpg) echo "128 0 128" ;;
-        5vv.jpg) echo "0 128 128" ;; 6vv.jpg) echo "255 255 255" ;;
-    esac
-}
-solid_pictures() {
-    local name r g b
-    for name in "${picture_names[@]}"; do
-        read -r r g b <<<"$(colour_of "$name")"
-        convert -size 64x48 "xc:rgb($r,$g,$b)" -quality 95 "$1/$name"
-    done
+    press Return
+    waitExit 5
+    [ "$status" = 1 ] || fail "exit status $status after the error box, expected 1"
 }
