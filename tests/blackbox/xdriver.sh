@@ -209,7 +209,8 @@ shows() {
 expectError() {
     local description="File not found"
     [ "$1" = 481 ] && description="Invalid picture"
-    [ "$(cat "$err")" = "torvamik: Run-time error $1: $description: $2" ] ||
+    # The Windows program ends its lines with CR LF.
+    [ "$(tr -d "\r" <"$err")" = "torvamik: Run-time error $1: $description: $2" ] ||
         fail "stderr is not the one line of error $1 for $2"
     if [ -n "${TORVAMIK_PROBE:-}" ]; then
         sleep 0.3

@@ -2,6 +2,8 @@
 // button's caption and state, and the texts of every box. It polls and prints one line per change
 // until the main window, once seen, is gone, or until SECONDS have passed.
 // Usage: torvamik_probe SECONDS
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <cstdio>
@@ -67,6 +69,8 @@ void report(const char* name, const std::string& value, std::string& last) {
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
+    // Lines end in LF alone, as the shell that reads them expects.
+    _setmode(_fileno(stdout), _O_BINARY);
     SetProcessDPIAware();
     const ULONGLONG end = GetTickCount64() + 1000ULL * (argc > 1 ? _wtoi(argv[1]) : 60);
     HWND main = nullptr, lastBox = nullptr;
@@ -86,8 +90,7 @@ int wmain(int argc, wchar_t* argv[]) {
             }
         } else if (!IsWindow(main)) {
             return 0;
-        } else {
-            const HWND button = FindWindowExW(main, nullptr, L"Button", nullptr);
+        } else if (const HWND button = FindWindowExW(main, nullptr, L"Button", nullptr)) {
             report("caption", text(button), caption);
             report("enabled", IsWindowEnabled(button) ? "1" : "0", enabled);
         }
