@@ -30,7 +30,6 @@ std::string rectangle(HWND child, HWND parent) {
            std::to_string(r.right - r.left) + " " + std::to_string(r.bottom - r.top);
 }
 
-// Prints "NAME VALUE" when VALUE differs from the one printed last.
 void report(const char* name, const std::string& value, std::string& last) {
     if (value == last) return;
     last = value;
