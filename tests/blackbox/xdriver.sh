@@ -1,87 +1,154 @@
-# Shell functions that drive the real program in an X session as a player would: by keys sent to
-# whichever window is active, never to a named window (that can leave a key held down in Xvfb).
-# Every wait is bounded; a function that runs out of time prints why and returns non-zero.
+# Drives the real program in an X session from with-xsession as a player would: starts it in a
+# folder of test pictures, presses keys on whichever window is active (a key sent to a named
+# window can stay held down in Xvfb), reads the screen and checks how the program ends; every wait
+# is bounded. Sourced by every case script. Environment: TORVAMIK, MAKE_PICTURES (the solid
+# picture generator); for the Windows program TORVAMIK_LAUNCHER (wine) and TORVAMIK_PROBE.
+# shellcheck shell=bash
+set -uo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+tables=$here/../support program=$(realpath "${TORVAMIK:?}")
+read -ra launcher <<<"${TORVAMIK_LAUNCHER:-}"
+: "${TORVAMIK_RSS_LIMIT_KB:=204800}" "${TORVAMIK_EXIT_LIMIT_MS:=3000}"
+work=$(mktemp -d) pid="" main="" box="" boxes=0 hwm=0 turn=0 score=0 picture="" programArgs=()
+pictures=$work/pictures err=$work/stderr transcript=$work/probe
+underWine() { [ -n "${TORVAMIK_PROBE:-}" ]; }
+if underWine; then yes=y no=n; else yes=j no=e; fi
+# Keys that answer Jah and Ei and close a feedback box, taken in turn; a case may set others.
+yesKeys=("$yes") noKeys=("$no") closeKeys=(Return)
+# The answer key and the statements, in the order asked.
+mapfile -t key < <(awk -F'\t' '!/^#/ {print $3}' "$tables/statements.tsv")
+mapfile -t statement < <(awk -F'\t' '!/^#/ {print $4}' "$tables/statements.tsv")
+# The picture area's top-right and bottom-left, 12 pixels in: clear of every box.
+corners=(484,76 20,428)
 
-# wait_for_window NAME SECONDS: prints the id of the first visible window with this exact title.
-wait_for_window() {
-    local name=$1 deadline=$((SECONDS + $2)) id
-    while [ $SECONDS -lt "$deadline" ]; do
-        id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n 1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.05
+trap 'kill -KILL ${pid:-} ${probe:-} 2>/dev/null; wait; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" && [ -s "$err" ] && echo "--- the program's stderr:" && cat "$err"; exit 1; } >&2
+nowMs() { date +%s%3N; }
+# within SECONDS WHAT COMMAND...: repeats COMMAND until it succeeds, or fails naming WHAT.
+within() {
+    local deadline=$(($(nowMs) + $1 * 1000))
+    until "${@:3}"; do
+        [ "$(nowMs)" -lt "$deadline" ] || fail "$2: not within $1 s ${why:-}"
+        sleep 0.03
     done
-    echo "no window named '$name' within $2 s" >&2
-    return 1
+}
+makePictures() { "${MAKE_PICTURES:?}" "$pictures" || fail "cannot make the pictures"; }
+# putPicture KIND NAME COLOUR: replaces NAME by a file of KIND (see make-picture).
+putPicture() { rm -rf "${pictures:?}/$2" && "$here/make-picture" "$1" "$pictures/$2" "${3:-}" || fail "cannot make $1 as $2"; }
+
+# startProgram [COMMAND...]: starts the program in the picture folder, after COMMAND (env,
+# strace) if given, and waits until its window is the active one.
+startProgram() {
+    underWine && { "${launcher[@]}" "$TORVAMIK_PROBE" 300 >"$transcript" 2>/dev/null & probe=$!; }
+    (cd "$pictures" && exec "$@" "${launcher[@]}" "$program" "${programArgs[@]}") 2>"$err" &
+    pid=$!
+    within 30 "the window" shown
+}
+shown() {
+    alive || fail "the program ended before showing its window"
+    main=$(xdotool search --onlyvisible --name '^Torvamik!$' 2>/dev/null | head -n1)
+    [ -n "$main" ] && [ "$(active)" = "$main" ]
+}
+alive() { [ -n "$pid" ] && [ -e "/proc/$pid" ] && [ "$(awk '{print $3}' "/proc/$pid/stat" 2>/dev/null)" != Z ]; }
+active() { xdotool getactivewindow 2>/dev/null; }
+press() { xdotool key "$@" || fail "xdotool key $*"; }
+# True when a window other than the main one and the last box is active; w is its id.
+other() { w=$(active) && [ -n "$w" ] && [ "$w" != "$main" ] && [ "$w" != "$box" ]; }
+newBox() { { alive || fail "the program ended while a box was awaited"; } && sampleMemory && other && probeSaw && box=$w; }
+# Under wine a box counts once the probe has read it, so that the probe misses none.
+probeSaw() { underWine || return 0; [ "$(grep -c '^box' "$transcript")" -gt "$boxes" ] && boxes=$((boxes + 1)); }
+waitBox() { within "${2:-15}" "$1" newBox; }
+onMain() { [ "$(active)" = "$main" ]; }
+# waitExit SECONDS: waits for the program to end; status is its exit status.
+waitExit() {
+    within "$1" "the end of the program" ended
+    wait "$pid" && status=0 || status=$?
+    pid=""
+    [ "$status" -le 128 ] || fail "the program died of signal $((status - 128))"
+}
+ended() { sampleMemory && ! alive; }
+
+# Peak resident size of the program itself, also under a launcher that stays (strace).
+sampleMemory() {
+    local p=$pid kb
+    [ "$(cat "/proc/$p/comm" 2>/dev/null)" = torvamik ] || p=$(pgrep -P "$pid" -x torvamik | head -n1)
+    kb=$(awk '/^VmHWM:/ {print $2}' "/proc/${p:-0}/status" 2>/dev/null)
+    [ "${kb:-0}" -le "$hwm" ] || hwm=$kb
+}
+checkMemory() {
+    echo "peak resident size: $((hwm / 1024)) MiB"
+    underWine || [ "$hwm" -gt 0 ] && [ "$hwm" -le "$TORVAMIK_RSS_LIMIT_KB" ] ||
+        fail "peak resident size $hwm kB, limit $TORVAMIK_RSS_LIMIT_KB kB"
 }
 
-# wait_for_box MAIN_ID PREVIOUS_ID SECONDS: prints the id of the active window once it is a box,
-# i.e. neither the main window nor the box handled before.
-wait_for_box() {
-    local main=$1 previous=$2 deadline=$((SECONDS + $3)) id
-    while [ $SECONDS -lt "$deadline" ]; do
-        id=$(xdotool getactivewindow 2>/dev/null)
-        if [ -n "$id" ] && [ "$id" != "$main" ] && [ "$id" != "$previous" ] &&
-            [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "Torvamik!" ]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.05
+# Space reaches the start button only if it has the keyboard focus.
+startQuiz() { press space && waitBox "the first question box"; }
+# ask r|w: answers the open question right or wrong and closes the feedback box; score and
+# picture follow the feedback picture. The boxes that the probe should see are noted.
+ask() {
+    local given=${key[turn]} keys=${noKeys[turn % ${#noKeys[@]}]} verdict=õige
+    [ "$1" = w ] && given=$([ "$given" = Jah ] && echo Ei || echo Jah) && verdict=vale
+    [ "$given" = Jah ] && keys=${yesKeys[turn % ${#yesKeys[@]}]}
+    # shellcheck disable=SC2086 # an entry may hold several keys
+    press $keys
+    waitBox "the feedback box of question $((turn + 1))"
+    press "${closeKeys[turn % ${#closeKeys[@]}]}"
+    printf 'box Torvamik!|%s|Yes No\nbox Torvamik!|Vastus oli %s!|OK\n' "${statement[turn]}" \
+        "$verdict" >>"$work/expected"
+    turn=$((turn + 1))
+    [ "$1" = r ] && score=$((score + 1)) picture="$((6 - score))õv.jpg"
+    [ "$1" = w ] && score=$((score > 0 ? score - 1 : 0)) picture="$((6 - score))vv.jpg"
+}
+# playRound PLAN: answers by a plan such as rrwrw from the round's first question; every
+# feedback picture but the last must stand behind the next question box.
+playRound() {
+    score=0
+    for ((i = 1; i <= ${#1}; i++)); do
+        ask "${1:i-1:1}"
+        [ $i = ${#1} ] && return
+        waitBox "question $((turn + 1))"
+        shows "$picture" "behind question $((turn + 1))"
     done
-    echo "no new box within $3 s" >&2
-    return 1
 }
 
-# client_size ID: prints WIDTHxHEIGHT of the window's own (client) area.
-client_size() {
-    xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
+# shows NAME|#rrggbb WHAT [SECONDS [POINTS...]]: waits until the picture area shows that picture
+# (or colour) at its corners, or at POINTS. It came on screen after missMs, when the last look
+# that did not see it began, and before seenMs.
+shows() {
+    want=$1
+    [ "${want:0:1}" = '#' ] || want=$(awk -F'\t' -v n="$1" '$1 == n {print $2}' "$tables/pictures.tsv")
+    points=("${@:4}") missMs=$(nowMs)
+    [ ${#points[@]} -gt 0 ] || points=("${corners[@]}")
+    within "${3:-3}" "$2: $1 ($want)" looks
+}
+looks() {
+    local x y p start format=""
+    start=$(nowMs)
+    read -r x y < <(xwininfo -id "$main" | awk '/Absolute upper-left/ {printf "%s ", $4}')
+    for p in "${points[@]}"; do
+        p="$((x + ${p%,*})),$((y + ${p#*,}))"
+        format+="%[fx:int(255*p{$p}.r+0.5)] %[fx:int(255*p{$p}.g+0.5)] %[fx:int(255*p{$p}.b+0.5)]\n"
+    done
+    import -silent -window root "$work/shot.png" || fail "cannot take a screenshot"
+    seenMs=$(nowMs)
+    got=$(convert "$work/shot.png" -format "$format" info:) || fail "cannot read the screenshot"
+    # Every point within 40 of the colour in each channel.
+    awk -v want="$((16#${want:1:2})) $((16#${want:3:2})) $((16#${want:5:2}))" -v n=${#points[@]} '
+        BEGIN { split(want, c) } { for (i = 1; i <= 3; i++) far += ($i - c[i]) ^ 2 > 1600; m++ }
+        END { exit far || m != n }' <<<"$got" || { missMs=$start why="(the screen shows ${got//$'\n'/, })" && return 1; }
 }
 
-# pixel_in_window ID X Y: prints the colour at a point of a window as R G B (0 to 255).
-pixel_in_window() {
-    local shot
-    shot=$(mktemp --suffix=.png)
-    import -silent -window "$1" "$shot" 2>/dev/null
-    convert "$shot" -crop "1x1+$2+$3" -depth 8 -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:
-    rm -f "$shot"
-}
-
-# near R G B R G B: true when two colours differ by at most 40 in sum.
-near() {
-    local d=$(( ${1#-} - $4 )); local e=$(( $2 - $5 )); local f=$(( $3 - $6 ))
-    [ $(( ${d#-} + ${e#-} + ${f#-} )) -le 40 ]
-}
-
-# wait_for_exit PID SECONDS: waits for a background child of this shell and sets exit_status.
-# Call it directly, not in $(...): only the parent shell can collect the child's status.
-wait_for_exit() {
-    local pid=$1 deadline=$((SECONDS + $2))
-    while kill -0 "$pid" 2>/dev/null && [ $SECONDS -lt "$deadline" ]; do sleep 0.05; done
-    if kill -0 "$pid" 2>/dev/null; then
-        echo "process $pid still running after $2 s" >&2
-        kill -9 "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-        return 1
+# expectError NUMBER NAME: the open box reports the error, as does the one line on stderr (CR LF
+# from the Windows program); closing the box ends the program with status 1.
+expectError() {
+    local description="File not found"
+    [ "$1" = 481 ] && description="Invalid picture"
+    [ "$(tr -d '\r' <"$err")" = "torvamik: Run-time error $1: $description: $2" ] ||
+        fail "stderr is not the one line of error $1 for $2"
+    if underWine; then
+        within 3 "the error box's text" grep -qxF "box Torvamik!|Run-time error '$1':"$'\t\t'"$description"$'\t\t'"$2|OK" "$transcript"
     fi
-    exit_status=0
-    wait "$pid" || exit_status=$?
-}
-
-# solid_pictures FOLDER: writes the fourteen pictures, each one plain colour (see colour_of).
-picture_names=(0.jpg 1.jpg 2.jpg 3.jpg 4.jpg 1õv.jpg 2õv.jpg 3õv.jpg 4õv.jpg 5õv.jpg
-               3vv.jpg 4vv.jpg 5vv.jpg 6vv.jpg)
-colour_of() {
-    case $1 in
-        0.jpg) echo "0 0 0" ;; 1.jpg) echo "255 0 0" ;; 2.jpg) echo "0 255 0" ;;
-        3.jpg) echo "0 0 255" ;; 4.jpg) echo "255 255 0" ;; 1õv.jpg) echo "255 0 255" ;;
-        2õv.jpg) echo "0 255 255" ;; 3õv.jpg) echo "128 0 0" ;; 4õv.jpg) echo "0 128 0" ;;
-        5õv.jpg) echo "0 0 128" ;; 3vv.jpg) echo "128 128 0" ;; 4vv.jpg) echo "128 0 128" ;;
-        5vv.jpg) echo "0 128 128" ;; 6vv.jpg) echo "255 255 255" ;;
-    esac
-}
-solid_pictures() {
-    local name r g b
-    for name in "${picture_names[@]}"; do
-        read -r r g b <<<"$(colour_of "$name")"
-        convert -size 64x48 "xc:rgb($r,$g,$b)" -quality 95 "$1/$name"
-    done
+    press Return
+    waitExit 5
+    [ "$status" = 1 ] || fail "exit status $status after the error box, expected 1"
 }
