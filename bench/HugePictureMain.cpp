@@ -1,8 +1,8 @@
 // One huge JPEG, shown or decoded once. "program" shows it through the program's port in the real
 // window; "library" decodes it with libjpeg-turbo's own 1/8 scaling into a 32-bit picture, the
 // least any program reading the file with that library can do. Writes "huge MILLISECONDS
-// EXTRA_RESIDENT_MEGABYTES", the extra being the peak resident memory during the work above what
-// was resident before it.
+// EXTRA_RESIDENT_MEGABYTES CPU_MILLISECONDS", the extra being the peak resident memory during the
+// work above what was resident before it.
 // Usage: torvamik_bench_huge_picture program|library FOLDER FILE
 #include <unistd.h>
 
@@ -30,12 +30,14 @@ template <typename Work>
 int measure(Work work) {
     resetResidentPeak();
     const long before = residentKilobytes("VmRSS");
+    const double startCpu = processCpuSeconds();
     const long long start = monotonicNanoseconds();
     if (!work()) return 1;
     const long long end = monotonicNanoseconds();
+    const double cpuMs = (processCpuSeconds() - startCpu) * 1000.0;
     const long peak = residentKilobytes("VmHWM");
-    std::printf("huge %.3f %.3f\n", static_cast<double>(end - start) / 1e6,
-                static_cast<double>(peak - before) / 1024.0);
+    std::printf("huge %.3f %.3f %.3f\n", static_cast<double>(end - start) / 1e6,
+                static_cast<double>(peak - before) / 1024.0, cpuMs);
     std::fflush(stdout);
     return 0;
 }
