@@ -88,6 +88,8 @@ ChildRun runChild(const ChildCommand& command) {
     rusage usage{};
     if (wait4(child, &status, 0, &usage) == child) {
         run.peakResidentKb = usage.ru_maxrss;
+        run.cpuMs = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+                    static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
         if (WIFEXITED(status)) run.exitStatus = WEXITSTATUS(status);
     }
     std::istringstream lines(text);

@@ -5,12 +5,13 @@
 #include <vector>
 
 // One run of a bench program: what it wrote to standard output, how it ended, and its peak
-// resident memory as the kernel counted it.
+// resident memory and processor time as the kernel counted them.
 struct ChildRun {
     long long startNs = 0;  // CLOCK_MONOTONIC just before the program was started
     std::vector<std::string> lines;
     int exitStatus = -1;  // -1 when it was killed or did not end in time
     long peakResidentKb = 0;
+    double cpuMs = 0.0;  // user and system time of the whole run
 };
 
 struct ChildCommand {
