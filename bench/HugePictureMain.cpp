@@ -20,6 +20,7 @@
 #include "Form1.h"
 #include "Monotonic.h"
 #include "ProcessMemory.h"
+#include "MainWindow.h"
 #include "QtProgram.h"
 #include "QtUiPort.h"
 #include "RunTimeError.h"
@@ -48,7 +49,7 @@ int showInProgram(const char* file) {
     char* qtArgv[] = {name, nullptr};
     QApplication application(qtArgc, qtArgv);
     QtProgram program(torvamikProgram());
-    program.show();
+    program.window().show();
     // Lets the window map and paint before anything is measured.
     QEventLoop loop;
     QTimer::singleShot(500, &loop, &QEventLoop::quit);

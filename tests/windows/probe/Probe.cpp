@@ -1,5 +1,5 @@
 // Reports what X cannot see of the program's windows under wine: the controls' rectangles, the
-// button's caption and state, and the texts of every box, one line per change, until the main
+// button's caption and state, the picture's text for screen readers, and the texts of every box, one line per change, until the main
 // window, once seen, is gone or SECONDS have passed. Line breaks in a text are written as tabs.
 // Usage: probe SECONDS
 #include <fcntl.h>
@@ -44,7 +44,7 @@ int wmain(int argc, wchar_t* argv[]) {
     SetProcessDPIAware();
     const ULONGLONG end = GetTickCount64() + 1000ULL * (argc > 1 ? _wtoi(argv[1]) : 60);
     HWND main = nullptr;
-    std::string layout, caption, enabled, box;
+    std::string layout, caption, enabled, described, box;
     for (; GetTickCount64() < end && (!main || IsWindow(main)); Sleep(10)) {
         const HWND form = FindWindowW(L"TorvamikForm", nullptr);
         const HWND button = FindWindowExW(form, nullptr, L"Button", nullptr);
@@ -59,6 +59,7 @@ int wmain(int argc, wchar_t* argv[]) {
                    layout);
             report("caption", text(button), caption);
             report("enabled", IsWindowEnabled(button) ? "1" : "0", enabled);
+            report("picture", text(picture), described);
         }
         // A box once it is filled in, which is when one of its buttons has the focus:
         // title|text|buttons, without their mnemonic marks.
