@@ -18,9 +18,9 @@
 #include <jpeglib.h>
 
 #include "Form1.h"
+#include "MainWindow.h"
 #include "Monotonic.h"
 #include "ProcessMemory.h"
-#include "MainWindow.h"
 #include "QtProgram.h"
 #include "QtUiPort.h"
 #include "RunTimeError.h"

@@ -1,7 +1,7 @@
 // Reports what X cannot see of the program's windows under wine: the controls' rectangles, the
-// button's caption and state, the picture's text for screen readers, and the texts of every box, one line per change, until the main
-// window, once seen, is gone or SECONDS have passed. Line breaks in a text are written as tabs.
-// Usage: probe SECONDS
+// button's caption and state, the picture's text for screen readers, and the texts of every box,
+// one line per change, until the main window, once seen, is gone or SECONDS have passed. Line
+// breaks in a text are written as tabs. Usage: probe SECONDS
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
