@@ -14,7 +14,7 @@ EM_ASYNC_JS(int, jsAskJahEi, (const char* prompt, int promptLength, const char* 
 EM_ASYNC_JS(void, jsShowOk, (const char* prompt, int promptLength, const char* title,
                              int titleLength), {
     await torvamikPage.box(UTF8ToString(title, titleLength), UTF8ToString(prompt, promptLength),
-                           [['OK', '', 1]], 1);
+                           [['OK', null, 1]], 1);
 });
 // clang-format on
 
