@@ -1,6 +1,5 @@
 #include "JpegDescription.h"
 
-#include "JpegCompleteness.h"
 #include "MemoryBytes.h"
 
 namespace {
@@ -82,9 +81,7 @@ std::optional<std::string> descriptionInComment(std::string_view comment) {
     return description;
 }
 
-JpegCheck checkJpeg(const unsigned char* data, std::size_t size) {
+std::string jpegDescription(const unsigned char* data, std::size_t size) {
     MemoryBytes in(data, size);
-    DescriptionFinder finder;
-    const bool complete = isCompleteJpegStream(in, finder);
-    return {complete, finder.description()};
+    return readJpegDescription(in);
 }

@@ -20,8 +20,7 @@ static std::string header(std::initializer_list<std::pair<int, std::string>> seg
 }
 
 static std::string describe(const QByteArray& bytes) {
-    return checkJpeg(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size())
-        .description;
+    return jpegDescription(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
 }
 
 TEST(JpegDescription, TheFirstDescriptionCommentBeforeThePictureDataCutAtALetter) {
