@@ -22,7 +22,13 @@ mapfile -t statement < <(awk -F'\t' '!/^#/ {print $4}' "$tables/statements.tsv")
 corners=(484,76 20,428)
 
 trap 'kill -KILL ${pid:-} ${probe:-} 2>/dev/null; wait; rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*" && [ -s "$err" ] && echo "--- the program's stderr:" && cat "$err"; exit 1; } >&2
+fail() {
+    echo "FAIL: $*"
+    [ -s "$err" ] && echo "--- the program's stderr:" && cat "$err"
+    underWine && echo "--- the probe's last lines:" && tail -n 6 "$transcript"
+    echo "--- windows: active ${w:-?} ($(active)), main $main, last box $box; boxes counted $boxes"
+    exit 1
+} >&2
 nowMs() { date +%s%3N; }
 # within SECONDS WHAT COMMAND...: repeats COMMAND until it succeeds, or fails naming WHAT.
 within() {
@@ -54,10 +60,30 @@ active() { xdotool getactivewindow 2>/dev/null; }
 press() { xdotool key "$@" || fail "xdotool key $*"; }
 # True when a window other than the main one and the last box is active; w is its id.
 other() { w=$(active) && [ -n "$w" ] && [ "$w" != "$main" ] && [ "$w" != "$box" ]; }
-newBox() { { alive || fail "the program ended while a box was awaited"; } && sampleMemory && other && probeSaw && box=$w; }
-# Under wine a box counts once the probe has read it, so that the probe misses none.
-probeSaw() { underWine || return 0; [ "$(grep -c '^box' "$transcript")" -gt "$boxes" ] && boxes=$((boxes + 1)); }
-waitBox() { within "${2:-15}" "$1" newBox; }
+newBox() { { alive || fail "the program ended while a box was awaited"; } && sampleMemory && other && box=$w; }
+waitBox() {
+    underWine || { within "${2:-15}" "$1" newBox && return; }
+    within "${2:-15}" "$1" probeSaw
+    since=$(nowMs)
+    within 5 "$1 active in X" activated
+}
+# Under wine a box counts once the probe has read it with one of its buttons focused, so that the
+# probe misses none.
+probeSaw() {
+    { alive || fail "the program ended while a box was awaited"; } && sampleMemory &&
+        [ "$(grep -c '^box' "$transcript")" -gt "$boxes" ] && boxes=$((boxes + 1))
+}
+# Keys go to X's active window. Now and then openbox keeps the main window active when wine asks
+# it to activate a new box, and wine drops keys sent there; a player would click the box, and
+# after a second the driver asks the window manager to activate it as a taskbar would.
+activated() {
+    other && box=$w && return
+    [ "$since" = asked ] || [ $(($(nowMs) - since)) -ge 1000 ] || return 1
+    w=$(xdotool search --onlyvisible --name '^Torvamik!$' | grep -vxE "$main|${box:-0}" | tail -n1)
+    [ -n "$w" ] && xdotool windowactivate "$w" 2>/dev/null && [ "$since" != asked ] &&
+        echo "driver: asked the window manager to activate box $((boxes)) of the probe" && since=asked
+    return 1
+}
 onMain() { [ "$(active)" = "$main" ]; }
 # waitExit SECONDS: waits for the program to end; status is its exit status.
 waitExit() {
