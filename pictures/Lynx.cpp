@@ -226,20 +226,24 @@ void drawPaw(QPainter& painter, QPointF centre) {
         painter.drawLine(centre + QPointF(x, 2), centre + QPointF(x, 8));
 }
 
-void drawTail(QPainter& painter, double lift) {
-    QPainterPath tail;
-    tail.moveTo(40, -12);
-    const QPointF tip(92, -24 - lift * 26);
-    tail.cubicTo(66, -8, 86, -10, tip.x(), tip.y());
+// The short tail is a furred stroke that ends in a black tip.
+void strokeTail(QPainter& painter, const QPainterPath& tail, QPointF tip, double tipHeight) {
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(furShade, 17, Qt::SolidLine, Qt::RoundCap));
     painter.drawPath(tail);
     painter.setPen(QPen(fur, 13, Qt::SolidLine, Qt::RoundCap));
     painter.drawPath(tail);
-    // The short tail ends in a black tip.
     painter.setPen(Qt::NoPen);
     painter.setBrush(ink);
-    painter.drawEllipse(tip, 8.5, 8.5);
+    painter.drawEllipse(tip, 8.5, tipHeight);
+}
+
+void drawTail(QPainter& painter, double lift) {
+    QPainterPath tail;
+    tail.moveTo(40, -12);
+    const QPointF tip(92, -24 - lift * 26);
+    tail.cubicTo(66, -8, 86, -10, tip.x(), tip.y());
+    strokeTail(painter, tail, tip, 8.5);
 }
 
 void drawFrontLeg(QPainter& painter, double x) {
@@ -368,14 +372,7 @@ void drawRestingLynx(QPainter& painter, QPointF groundCentre, double scale) {
     QPainterPath tail;
     tail.moveTo(96, -14);
     tail.cubicTo(110, 2, 84, 4, 56, 2);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(furShade, 17, Qt::SolidLine, Qt::RoundCap));
-    painter.drawPath(tail);
-    painter.setPen(QPen(fur, 13, Qt::SolidLine, Qt::RoundCap));
-    painter.drawPath(tail);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(ink);
-    painter.drawEllipse(QPointF(56, 2), 8.5, 8);
+    strokeTail(painter, tail, QPointF(56, 2), 8);
 
     LynxLook look;
     look.asleep = true;
