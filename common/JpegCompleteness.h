@@ -1,14 +1,17 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 // True when a JPEG stream runs from its start marker to its end marker; false when it is cut off.
 // Decoders fill the missing tail of a cut-off JPEG with grey and report success, so the picture
 // loaders check this first. The source gives the next byte (-1 at the end), skips to the next
-// 0xFF and gives it (-1 at the end), and skips a number of bytes (false past the end).
-template <typename ByteSource>
-bool isCompleteJpegStream(ByteSource& in) {
+// 0xFF and gives it (-1 at the end), and skips a number of bytes (false past the end). On the
+// way, onComment gets the text of every whole comment segment before the picture data, which is
+// where a picture's description travels.
+template <typename ByteSource, typename OnComment>
+bool isCompleteJpegStream(ByteSource& in, OnComment&& onComment) {
     const auto isStandalone = [](int marker) {
         return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7);
     };
@@ -19,7 +22,23 @@ bool isCompleteJpegStream(ByteSource& in) {
         const int length = (high << 8) | low;
         return length >= 2 && in.skip(std::int64_t{length} - 2);
     };
+    const auto readComment = [&in, &onComment] {
+        const int high = in.next();
+        const int low = in.next();
+        if (high < 0 || low < 0) return false;
+        const int length = (high << 8) | low;
+        if (length < 2) return false;
+        std::string text;
+        for (int i = 2; i < length; ++i) {
+            const int byte = in.next();
+            if (byte < 0) return false;
+            text.push_back(static_cast<char>(byte));
+        }
+        onComment(std::string_view(text));
+        return true;
+    };
     if (in.next() != 0xFF || in.next() != 0xD8) return false;
+    bool pictureData = false;
     int byte = in.next();
     while (byte == 0xFF) {
         int marker = in.next();
@@ -30,9 +49,14 @@ bool isCompleteJpegStream(ByteSource& in) {
             byte = in.next();
             continue;
         }
-        if (!skipSegment()) return false;
+        if (marker == 0xFE && !pictureData) {
+            if (!readComment()) return false;
+        } else if (!skipSegment()) {
+            return false;
+        }
         byte = in.next();
         if (marker != 0xDA) continue;
+        pictureData = true;
         // Entropy-coded data follows a scan header; it ends at the first marker that is neither a
         // stuffed zero nor a restart marker. 0xFF is rare in it, so the source searches for it.
         for (;;) {
@@ -55,5 +79,7 @@ bool isCompleteJpegStream(ByteSource& in) {
     return false;
 }
 
-// The same walk over a whole file in memory.
-bool isCompleteJpeg(const unsigned char* data, std::size_t size);
+template <typename ByteSource>
+bool isCompleteJpegStream(ByteSource& in) {
+    return isCompleteJpegStream(in, [](std::string_view) {});
+}

@@ -1,5 +1,6 @@
 #include "JpegDescription.h"
 
+#include "JpegCompleteness.h"
 #include "MemoryBytes.h"
 
 namespace {
@@ -81,7 +82,9 @@ std::optional<std::string> descriptionInComment(std::string_view comment) {
     return description;
 }
 
-std::string jpegDescription(const unsigned char* data, std::size_t size) {
+JpegCheck checkJpeg(const unsigned char* data, std::size_t size) {
     MemoryBytes in(data, size);
-    return readJpegDescription(in);
+    DescriptionFinder finder;
+    const bool complete = isCompleteJpegStream(in, finder);
+    return {complete, finder.description()};
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,38 +19,22 @@ inline constexpr std::size_t maxDescriptionBytes = 1000;
 // white space made one space and the ends trimmed, cut to maxDescriptionBytes.
 std::optional<std::string> descriptionInComment(std::string_view comment);
 
-// The description of a JPEG stream, read from its start up to the picture data; empty when it has
-// none. The source is the one isCompleteJpegStream reads (next and skip are used).
-template <typename ByteSource>
-std::string readJpegDescription(ByteSource& in) {
-    if (in.next() != 0xFF || in.next() != 0xD8) return {};
-    for (;;) {
-        if (in.next() != 0xFF) return {};
-        int marker = in.next();
-        while (marker == 0xFF) marker = in.next();  // fill bytes before a marker
-        if (marker < 0 || marker == 0xD9 || marker == 0xDA) return {};       // end or picture data
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue;  // no length
-        const int high = in.next();
-        const int low = in.next();
-        if (high < 0 || low < 0) return {};
-        const int length = (high << 8) | low;
-        if (length < 2) return {};
-        if (marker != 0xFE) {
-            if (!in.skip(std::int64_t{length} - 2)) return {};
-            continue;
-        }
-        std::string comment;
-        comment.reserve(static_cast<std::size_t>(length - 2));
-        for (int i = 2; i < length; ++i) {
-            const int byte = in.next();
-            if (byte < 0) return {};
-            comment.push_back(static_cast<char>(byte));
-        }
-        if (std::optional<std::string> description = descriptionInComment(comment)) {
-            return *description;
-        }
+// Keeps, of the comments that isCompleteJpegStream reports, the first one that is a description.
+class DescriptionFinder {
+public:
+    void operator()(std::string_view comment) {
+        if (!found_) found_ = descriptionInComment(comment);
     }
-}
+    std::string description() const { return found_.value_or(std::string()); }
 
-// The same over a whole file in memory, for the ports that read the file at once.
-std::string jpegDescription(const unsigned char* data, std::size_t size);
+private:
+    std::optional<std::string> found_;
+};
+
+// One walk over a whole file in memory: whether it is a JPEG that runs to its end marker, and
+// the description it carries (empty when it has none, or is no JPEG).
+struct JpegCheck {
+    bool complete;
+    std::string description;
+};
+JpegCheck checkJpeg(const unsigned char* data, std::size_t size);

@@ -96,12 +96,6 @@ private:
     qsizetype pos_ = 0;
 };
 
-// Qt decodes a cut-off JPEG with a grey tail and only a warning, so the loader checks this first.
-bool isCompleteJpeg(QIODevice& device) {
-    ByteStream in(device);
-    return isCompleteJpegStream(in);
-}
-
 }  // namespace
 
 std::optional<PictureFileIdentity> currentPictureFile(std::string_view fileName) {
@@ -126,11 +120,13 @@ QImage loadPicture(std::string_view fileName, QSize targetSize, PictureFileIdent
     if (format.isEmpty()) throw RunTimeError::invalidPicture(name);
     std::string description;
     if (format == "jpeg") {
-        const bool complete = file.seek(0) && isCompleteJpeg(file);
+        // Qt decodes a cut-off JPEG with a grey tail and only a warning, so the loader checks
+        // that it runs to its end marker first, and takes its description on the way.
+        ByteStream in(file);
+        DescriptionFinder finder;
+        const bool complete = file.seek(0) && isCompleteJpegStream(in, finder);
         if (!complete || !file.seek(0)) throw RunTimeError::invalidPicture(name);
-        ByteStream header(file);
-        description = readJpegDescription(header);
-        if (!file.seek(0)) throw RunTimeError::invalidPicture(name);
+        description = finder.description();
     } else {
         // Other formats decode at full size, and smooth scaling first copies an 8-bit picture to
         // 32 bits: only the pixel cap keeps that copy small.

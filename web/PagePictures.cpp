@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "JpegCompleteness.h"
 #include "JpegDescription.h"
 #include "RunTimeError.h"
 
@@ -44,11 +43,9 @@ void showPicture(std::string_view fileName) {
     std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
     if (size > 0) jsCopyPicture(bytes.data());
     // Browsers draw a cut-off JPEG with a grey tail, so the end marker is checked here first.
-    if (!isCompleteJpeg(bytes.data(), bytes.size())) {
-        throw RunTimeError::invalidPicture(std::string(fileName));
-    }
-    const std::string description = jpegDescription(bytes.data(), bytes.size());
-    if (jsShowDecoded(fileName.data(), length(fileName), description.c_str()) == 0) {
+    const JpegCheck jpeg = checkJpeg(bytes.data(), bytes.size());
+    if (!jpeg.complete) throw RunTimeError::invalidPicture(std::string(fileName));
+    if (jsShowDecoded(fileName.data(), length(fileName), jpeg.description.c_str()) == 0) {
         throw RunTimeError::invalidPicture(std::string(fileName));
     }
 }

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "JpegCompleteness.h"
 #include "JpegDescription.h"
 #include "RunTimeError.h"
 #include "WideText.h"
@@ -72,7 +71,9 @@ std::vector<unsigned char> readPictureFile(const std::string& name) {
     return bytes;
 }
 
+// jpegComplete tells whether the bytes, if they are a JPEG, run to its end marker.
 std::unique_ptr<Gdiplus::GpImage, GdipImageDeleter> decode(const std::vector<unsigned char>& bytes,
+                                                           bool jpegComplete,
                                                            const std::string& name) {
     const std::unique_ptr<IStream, ComReleaser> stream(
         SHCreateMemStream(bytes.data(), static_cast<UINT>(bytes.size())));
@@ -86,8 +87,7 @@ std::unique_ptr<Gdiplus::GpImage, GdipImageDeleter> decode(const std::vector<uns
     if (gdip::GdipGetImageRawFormat(image.get(), &format) != Gdiplus::Ok) {
         throw RunTimeError::invalidPicture(name);
     }
-    if (IsEqualGUID(format, Gdiplus::ImageFormatJPEG) &&
-        !isCompleteJpeg(bytes.data(), bytes.size())) {
+    if (IsEqualGUID(format, Gdiplus::ImageFormatJPEG) && !jpegComplete) {
         throw RunTimeError::invalidPicture(name);
     }
     UINT width = 0;
@@ -114,7 +114,9 @@ GdiplusSession::~GdiplusSession() {
 LoadedPicture loadPicture(std::string_view fileName, SIZE size) {
     const std::string name(fileName);
     const std::vector<unsigned char> bytes = readPictureFile(name);
-    const auto image = decode(bytes, name);
+    // One walk over the file: whether a JPEG runs to its end, and the description it carries.
+    const JpegCheck jpeg = checkJpeg(bytes.data(), bytes.size());
+    const auto image = decode(bytes, jpeg.complete, name);
 
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -156,6 +158,5 @@ LoadedPicture loadPicture(std::string_view fileName, SIZE size) {
     }
     SelectObject(dc.get(), previous);
     if (status != Gdiplus::Ok) throw RunTimeError::invalidPicture(name);
-    // The reader finds nothing in a file that is no JPEG.
-    return {std::move(bitmap), toWide(jpegDescription(bytes.data(), bytes.size()))};
+    return {std::move(bitmap), toWide(jpeg.description)};
 }

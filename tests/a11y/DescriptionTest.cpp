@@ -20,7 +20,8 @@ static std::string header(std::initializer_list<std::pair<int, std::string>> seg
 }
 
 static std::string describe(const QByteArray& bytes) {
-    return jpegDescription(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    return checkJpeg(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size())
+        .description;
 }
 
 TEST(JpegDescription, TheFirstDescriptionCommentBeforeThePictureDataCutAtALetter) {

@@ -82,16 +82,28 @@ class Page:
                                " text('aria-describedby'), [...d.querySelectorAll('button')]"
                                ".map(b => b.textContent)]", box)
 
-    def shows(self, name):
-        """Whether the screen shows the picture, from one pixel near the picture area's corner."""
+    def screen_row(self, width=1):
+        """The red, green and blue of the screen's device pixels along the top of a strip of
+        width CSS pixels, 12 in from the picture area's corner."""
         x, y = self.js("const r = Image1.getBoundingClientRect(); return [r.x + 12, r.y + 12]")
         png = base64.b64decode(self.driver.execute_cdp_cmd('Page.captureScreenshot', {
-            'clip': dict(x=x, y=y, width=1, height=1, scale=1)})['data'])
+            'clip': dict(x=x, y=y, width=width, height=1, scale=1)})['data'])
         data, at = b'', 8
-        while at < len(png):  # a PNG's first pixel is stored as it is, whatever the filter
+        while at < len(png):
             size, kind = int.from_bytes(png[at:at + 4], 'big'), png[at + 4:at + 8]
             data, at = data + png[at + 8:at + 8 + size] * (kind == b'IDAT'), at + 12 + size
-        return all(abs(a - b) <= 16 for a, b in zip(zlib.decompress(data)[1:4], COLOURS[name]))
+        depth = {2: 3, 6: 4}[png[25]]  # RGB or RGBA, 8 bits
+        row = bytearray(zlib.decompress(data)[1:1 + int.from_bytes(png[16:20], 'big') * depth])
+        # The first row has no row above it: only the filters that add the byte to the left
+        # (sub, average and Paeth) change it.
+        filter = zlib.decompress(data)[0]
+        for i in range(depth, len(row) * (filter in (1, 3, 4))):
+            row[i] = (row[i] + (row[i - depth] >> (filter == 3))) & 255
+        return [tuple(row[i:i + 3]) for i in range(0, len(row), depth)]
+
+    def shows(self, name):
+        """Whether the screen shows the picture, from one pixel near the picture area's corner."""
+        return all(abs(a - b) <= 16 for a, b in zip(self.screen_row()[0], COLOURS[name]))
 
     def requests(self):
         self.log.seek(0)
@@ -215,9 +227,10 @@ def accessibility(page):
 
 
 def layout(page):
-    """The window's box and rectangles at device pixel ratios 1 and 2, before any picture."""
+    """The window's box and rectangles at device pixel ratios 1 and 2, before any picture; at 2,
+    a picture of twice the area's size is drawn pixel for pixel."""
     for scale in (1, 2):
-        page.load(scale)
+        folder = page.load(scale)
         rects = page.js("const r = id => document.getElementById(id).getBoundingClientRect();"
                         "return [Form1.clientWidth, Form1.clientHeight, devicePixelRatio].concat("
                         "...['Command1', 'Image1'].map(id => [r(id).x - r('Form1').x,"
@@ -226,6 +239,18 @@ def layout(page):
         assert (page.driver.title, page.caption()) == ('Torvamik!', 'Alusta mängu.')
         assert page.js('return document.activeElement.id') == 'Command1'
     assert not [path for path in page.requests() if path.endswith('.jpg')]
+    # Stripes one pixel wide: drawn at the CSS size and scaled up they would come out an even grey.
+    stripes = page.js("const c = document.createElement('canvas'), g = c.getContext('2d');"
+                      "c.width = 976; c.height = 752; g.fillStyle = '#fff'; g.fillRect(0, 0, 976,"
+                      " 752); g.fillStyle = '#000'; for (let x = 0; x < 976; x += 2) g.fillRect("
+                      "x, 0, 1, 752); return c.toDataURL('image/jpeg', 1)")
+    open(os.path.join(folder, '5õv.jpg'), 'wb').write(base64.b64decode(stripes.split(',')[1]))
+    page.click('Command1')
+    box, title, text, buttons = page.box()
+    box.find_element(By.XPATH, f".//button[normalize-space()='{STATEMENTS[0][2]}']").click()
+    page.box(box)[0].find_element(By.TAG_NAME, 'button').click()
+    row = wait(lambda: (row := page.screen_row(8)) and min(row)[0] < 64 and row, what='the stripes')
+    assert len(row) == 16 and all(abs(a[0] - b[0]) > 160 for a, b in zip(row, row[1:])), row
 
 
 page = Page(os.path.join(build, 'site' if group in ('real-time', 'layout') else 'fast-clock'))
