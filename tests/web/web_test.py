@@ -264,9 +264,9 @@ if group == 'clicks':
 elif group == 'keyboard':
     page.load()
     page.keys(' ')
-    keys = iter([Keys.RETURN, 'j'] * 20)
+    keys, closes = iter([Keys.RETURN, 'j'] * 20), iter([Keys.RETURN, Keys.ESCAPE] * 10)
     whole_run(page, 'YYNNYNNYYNYYNYYNNNNN', lambda yes: page.keys(next(keys) if yes else 'e'),
-              lambda: page.keys(Keys.RETURN))
+              lambda: page.keys(next(closes)))
 else:
     {'real-time': real_time, 'errors': errors, 'layout': layout,
      'accessibility': accessibility}[group](page)
