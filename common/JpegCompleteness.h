@@ -15,21 +15,24 @@ bool isCompleteJpegStream(ByteSource& in, OnComment&& onComment) {
     const auto isStandalone = [](int marker) {
         return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7);
     };
-    const auto skipSegment = [&in] {
+    // The bytes a segment holds after its two-byte length, or -1 when the length is cut off or
+    // too small to count itself.
+    const auto payloadLength = [&in] {
         const int high = in.next();
         const int low = in.next();
-        if (high < 0 || low < 0) return false;
+        if (high < 0 || low < 0) return -1;
         const int length = (high << 8) | low;
-        return length >= 2 && in.skip(std::int64_t{length} - 2);
+        return length >= 2 ? length - 2 : -1;
     };
-    const auto readComment = [&in, &onComment] {
-        const int high = in.next();
-        const int low = in.next();
-        if (high < 0 || low < 0) return false;
-        const int length = (high << 8) | low;
-        if (length < 2) return false;
+    const auto skipSegment = [&in, &payloadLength] {
+        const int length = payloadLength();
+        return length >= 0 && in.skip(length);
+    };
+    const auto readComment = [&in, &onComment, &payloadLength] {
+        const int length = payloadLength();
+        if (length < 0) return false;
         std::string text;
-        for (int i = 2; i < length; ++i) {
+        for (int i = 0; i < length; ++i) {
             const int byte = in.next();
             if (byte < 0) return false;
             text.push_back(static_cast<char>(byte));
@@ -77,9 +80,4 @@ bool isCompleteJpegStream(ByteSource& in, OnComment&& onComment) {
         }
     }
     return false;
-}
-
-template <typename ByteSource>
-bool isCompleteJpegStream(ByteSource& in) {
-    return isCompleteJpegStream(in, [](std::string_view) {});
 }
