@@ -85,6 +85,7 @@ std::optional<std::string> descriptionInComment(std::string_view comment) {
 JpegCheck checkJpeg(const unsigned char* data, std::size_t size) {
     MemoryBytes in(data, size);
     DescriptionFinder finder;
+    const bool startsAsJpeg = size >= 2 && data[0] == 0xFF && data[1] == 0xD8;
     const bool complete = isCompleteJpegStream(in, finder);
-    return {complete, finder.description()};
+    return {startsAsJpeg && !complete, finder.description()};
 }

@@ -31,10 +31,11 @@ private:
     std::optional<std::string> found_;
 };
 
-// One walk over a whole file in memory: whether it is a JPEG that runs to its end marker, and
-// the description it carries (empty when it has none, or is no JPEG).
+// One walk over a whole file in memory: whether it is a JPEG cut off before its end marker (a
+// file that does not start as a JPEG is left to the decoder), and the description it carries
+// (empty when it has none, or is no JPEG).
 struct JpegCheck {
-    bool complete;
+    bool cutOff;
     std::string description;
 };
 JpegCheck checkJpeg(const unsigned char* data, std::size_t size);

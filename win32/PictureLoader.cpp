@@ -71,9 +71,7 @@ std::vector<unsigned char> readPictureFile(const std::string& name) {
     return bytes;
 }
 
-// jpegComplete tells whether the bytes, if they are a JPEG, run to its end marker.
 std::unique_ptr<Gdiplus::GpImage, GdipImageDeleter> decode(const std::vector<unsigned char>& bytes,
-                                                           bool jpegComplete,
                                                            const std::string& name) {
     const std::unique_ptr<IStream, ComReleaser> stream(
         SHCreateMemStream(bytes.data(), static_cast<UINT>(bytes.size())));
@@ -83,13 +81,6 @@ std::unique_ptr<Gdiplus::GpImage, GdipImageDeleter> decode(const std::vector<uns
         throw RunTimeError::invalidPicture(name);
     }
     std::unique_ptr<Gdiplus::GpImage, GdipImageDeleter> image(bitmap);
-    GUID format{};
-    if (gdip::GdipGetImageRawFormat(image.get(), &format) != Gdiplus::Ok) {
-        throw RunTimeError::invalidPicture(name);
-    }
-    if (IsEqualGUID(format, Gdiplus::ImageFormatJPEG) && !jpegComplete) {
-        throw RunTimeError::invalidPicture(name);
-    }
     UINT width = 0;
     UINT height = 0;
     if (gdip::GdipGetImageWidth(image.get(), &width) != Gdiplus::Ok ||
@@ -114,9 +105,10 @@ GdiplusSession::~GdiplusSession() {
 LoadedPicture loadPicture(std::string_view fileName, SIZE size) {
     const std::string name(fileName);
     const std::vector<unsigned char> bytes = readPictureFile(name);
-    // One walk over the file: whether a JPEG runs to its end, and the description it carries.
+    // One walk over the file: whether a JPEG is cut off, and the description it carries.
     const JpegCheck jpeg = checkJpeg(bytes.data(), bytes.size());
-    const auto image = decode(bytes, jpeg.complete, name);
+    if (jpeg.cutOff) throw RunTimeError::invalidPicture(name);
+    const auto image = decode(bytes, name);
 
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);

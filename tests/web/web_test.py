@@ -105,6 +105,14 @@ class Page:
         """Whether the screen shows the picture, from one pixel near the picture area's corner."""
         return all(abs(a - b) <= 16 for a, b in zip(self.screen_row()[0], COLOURS[name]))
 
+    def put_picture(self, path, paint, kind='jpeg'):
+        """Writes a 976x752 picture in the format of image/kind that the browser paints with the
+        script paint on the context g."""
+        url = self.js("const c = document.createElement('canvas'), g = c.getContext('2d');"
+                      f"c.width = 976; c.height = 752; {paint};"
+                      f"return c.toDataURL('image/{kind}', 1)")
+        open(path, 'wb').write(base64.b64decode(url.split(',')[1]))
+
     def requests(self):
         self.log.seek(0)
         lines = re.findall(r'"GET (\S+) HTTP/1.1" (\d+)', self.log.read())
@@ -166,6 +174,16 @@ def errors(page):
         assert any(line in message for message in page.console()), (kind, name)
         box.find_element(By.TAG_NAME, 'button').click()
         wait(page.ended, what=f'the end after {kind} {name}')
+    # A picture in another format under a JPEG's name is no error: it is shown, as on the desktop.
+    folder = page.load()
+    colour = COLOURS['5õv.jpg'].hex()
+    page.put_picture(os.path.join(folder, '5õv.jpg'),
+                     f"g.fillStyle = '#{colour}'; g.fillRect(0, 0, 976, 752)", 'png')
+    page.click('Command1')
+    box = page.box()[0]
+    box.find_element(By.TAG_NAME, 'button').click()  # Jah, the right answer: 5õv.jpg is next
+    page.box(box)[0].find_element(By.TAG_NAME, 'button').click()
+    wait(lambda: page.shows('5õv.jpg'), what='a PNG under the name 5õv.jpg')
 
 
 def real_time(page):
@@ -240,11 +258,9 @@ def layout(page):
         assert page.js('return document.activeElement.id') == 'Command1'
     assert not [path for path in page.requests() if path.endswith('.jpg')]
     # Stripes one pixel wide: drawn at the CSS size and scaled up they would come out an even grey.
-    stripes = page.js("const c = document.createElement('canvas'), g = c.getContext('2d');"
-                      "c.width = 976; c.height = 752; g.fillStyle = '#fff'; g.fillRect(0, 0, 976,"
-                      " 752); g.fillStyle = '#000'; for (let x = 0; x < 976; x += 2) g.fillRect("
-                      "x, 0, 1, 752); return c.toDataURL('image/jpeg', 1)")
-    open(os.path.join(folder, '5õv.jpg'), 'wb').write(base64.b64decode(stripes.split(',')[1]))
+    page.put_picture(os.path.join(folder, '5õv.jpg'), "g.fillStyle = '#fff'; g.fillRect(0, 0, 976,"
+                     " 752); g.fillStyle = '#000'; for (let x = 0; x < 976; x += 2) g.fillRect(x,"
+                     " 0, 1, 752)")
     page.click('Command1')
     box, title, text, buttons = page.box()
     box.find_element(By.XPATH, f".//button[normalize-space()='{STATEMENTS[0][2]}']").click()
