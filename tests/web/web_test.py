@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The page in headless Chromium through Selenium, served by python3 -m http.server. Usage:
-web_test.py clicks|keyboard|real-time|errors|layout|accessibility WEB_BUILD PICTURES"""
-import base64, collections, itertools, os, re, shutil, subprocess, sys, tempfile, time, zlib
+web_test.py clicks|keyboard|real-time|layout|accessibility|picture.RUN WEB_BUILD PICTURES, where
+RUN is a run of the picture table as tests/support/picture-runs labels it."""
+import base64, collections, os, re, shutil, subprocess, sys, tempfile, time, unicodedata, zlib
 from urllib.parse import unquote
 from selenium import webdriver
 from selenium.webdriver.common.action_chains import ActionChains
@@ -17,6 +18,13 @@ rows = lambda name: [r.rstrip('\n').split('\t') for r in open(os.path.join(SUPPO
 STATEMENTS = rows('statements.tsv')  # round, position, right answer, statement
 COLOURS = {name: bytes.fromhex(colour[1:]) for name, colour in rows('pictures.tsv')}
 ASKING, WAITING = 'Jälgige ka fotot dialoogikasti taga!', 'Oota pisut...'
+# The answers of round 1 (right or wrong) after which a picture is shown, if not all five.
+PLANS = {'6vv.jpg': 'w', '5õv.jpg': 'r', '4õv.jpg': 'rr', '5vv.jpg': 'rrw', '3õv.jpg': 'rrr',
+         '4vv.jpg': 'rrrw', '2õv.jpg': 'rrrr', '3vv.jpg': 'rrrrw'}
+# Points in the picture area: its top-right and bottom-left corners, 12 pixels in, and for a
+# turned picture one inside the red strip across the top left and one below it.
+CORNERS, STRIP, BELOW = [(476, 12), (12, 364)], (244, 23), (24, 244)
+MARKUP = '<img src=x onerror=alert(1)>'
 
 
 def wait(condition, seconds=10, what='the page'):
@@ -82,10 +90,11 @@ class Page:
                                " text('aria-describedby'), [...d.querySelectorAll('button')]"
                                ".map(b => b.textContent)]", box)
 
-    def screen_row(self, width=1):
+    def screen_row(self, width=1, left=12, top=12):
         """The red, green and blue of the screen's device pixels along the top of a strip of
-        width CSS pixels, 12 in from the picture area's corner."""
-        x, y = self.js("const r = Image1.getBoundingClientRect(); return [r.x + 12, r.y + 12]")
+        width CSS pixels from (left, top) in the picture area."""
+        x, y = self.js("const r = Image1.getBoundingClientRect(); return [r.x, r.y]")
+        x, y = x + left, y + top
         png = base64.b64decode(self.driver.execute_cdp_cmd('Page.captureScreenshot', {
             'clip': dict(x=x, y=y, width=width, height=1, scale=1)})['data'])
         data, at = b'', 8
@@ -153,37 +162,65 @@ def whole_run(page, answers, answer, confirm):
     assert page.console() == []
 
 
-def errors(page):
-    """Each bad kind of file under a feedback name, the waiting name and a round name."""
-    kinds = {'missing': None, 'empty': b'', 'no end marker': 'cut', 'no picture': b'no JPEG\n' * 40}
-    for name, (kind, content) in itertools.product(('5õv.jpg', '0.jpg', '1.jpg'), kinds.items()):
-        path = os.path.join(page.load(), name)
-        whole = open(path, 'rb').read()
+def picture_run(page, label):
+    """One run of the picture table: each row's file under its name, round 1 played right (or as
+    an error row's name needs) as far as the latest; then one row's error box and console line,
+    or each picture on screen in turn, and a description only ever as the <img>'s alt text."""
+    runs = subprocess.run([os.path.join(SUPPORT, 'picture-runs'), 'web'], check=True,
+                          stdout=subprocess.PIPE, text=True).stdout.splitlines()
+    rows = [row.split(':') for row in next(r.split()[1:] for r in runs if r.split()[0] == label)]
+    folder, looks = page.load(), {name: (kind, colour) for kind, name, _, colour in rows}
+    for kind, name, _, colour in rows:
+        path = os.path.join(folder, name)
+        if kind == 'nfd':
+            os.rename(path, os.path.join(folder, unicodedata.normalize('NFD', name)))
+            continue
         os.remove(path)
-        if content is not None:
-            open(path, 'wb').write(whole[:-2] if content == 'cut' else content)
-        number, description = {None: (53, 'File not found')}.get(content, (481, 'Invalid picture'))
-        page.click('Command1')
-        box, title, text, buttons = page.box()
-        while not text.startswith('Run-time'):  # Jah to every question, OK to the rest
-            box.find_element(By.TAG_NAME, 'button').click()
-            box, title, text, buttons = page.box(box)
-        assert (title, text, buttons) == ('Torvamik!', f"Run-time error '{number}':\n\n"
-                                          f"{description}\n\n{name}", ['OK']), (kind, text)
-        line = f'torvamik: Run-time error {number}: {description}: {name}'
-        assert any(line in message for message in page.console()), (kind, name)
-        box.find_element(By.TAG_NAME, 'button').click()
-        wait(page.ended, what=f'the end after {kind} {name}')
-    # A picture in another format under a JPEG's name is no error: it is shown, as on the desktop.
-    folder = page.load()
-    colour = COLOURS['5õv.jpg'].hex()
-    page.put_picture(os.path.join(folder, '5õv.jpg'),
-                     f"g.fillStyle = '#{colour}'; g.fillRect(0, 0, 976, 752)", 'png')
+        if kind != 'missing':
+            subprocess.run([os.path.join(SUPPORT, '..', 'blackbox', 'make-picture'), kind, path] +
+                           [colour] * (colour != '-'), check=True)
+    outcome, name = rows[0][2], rows[0][1]
+
+    def see(name):
+        kind, colour = looks.get(name, ('solid', '#' + COLOURS[name].hex()))
+        want = [(point, colour) for point in CORNERS] + [(STRIP, '#e01010'), (BELOW, colour)] * (
+            kind.startswith('orient'))
+        near = lambda point, colour: all(abs(a - b) <= 40 for a, b in zip(
+            page.screen_row(1, *point)[0], bytes.fromhex(colour[1:])))
+        wait(lambda: all(near(*w) for w in want), 8, f'{kind} under {name}')
+        if kind == 'markup':
+            assert page.js("return [Image1.firstChild.alt, document.images.length, window.alerted]"
+                           ) == [MARKUP, 1, False]
+
+    page.js("window.alerted = false; window.alert = () => { window.alerted = true }")
     page.click('Command1')
-    box = page.box()[0]
-    box.find_element(By.TAG_NAME, 'button').click()  # Jah, the right answer: 5õv.jpg is next
-    page.box(box)[0].find_element(By.TAG_NAME, 'button').click()
-    wait(lambda: page.shows('5õv.jpg'), what='a PNG under the name 5õv.jpg')
+    box, score = None, 0
+    plan = max((PLANS.get(n, 'rrrrr') for _, n, _, _ in rows), key=len)
+    for turn, answer in enumerate(plan):
+        box = page.box(box)[0]
+        right = STATEMENTS[turn][2]
+        given = right if answer == 'r' else {'Jah': 'Ei', 'Ei': 'Jah'}[right]
+        box.find_element(By.XPATH, f".//button[normalize-space()='{given}']").click()
+        box = page.box(box)[0]
+        box.find_element(By.TAG_NAME, 'button').click()
+        score = score + 1 if answer == 'r' else max(score - 1, 0)
+        if outcome == 'shown' and turn < 4:
+            see(f"{6 - score}{'õ' if answer == 'r' else 'v'}v.jpg")
+    if outcome == 'shown':
+        if len(plan) == 5:  # the fifth feedback picture gives way to the waiting picture at once
+            see('0.jpg')
+            see('1.jpg')
+        assert not [m for m in page.console() if 'Run-time error' in m]
+        return
+    description = {'53': 'File not found', '481': 'Invalid picture'}[outcome]
+    box, title, text, buttons = page.box(box, 30)
+    assert (title, text, buttons) == ('Torvamik!', f"Run-time error '{outcome}':\n\n"
+                                      f"{description}\n\n{name}", ['OK']), text
+    line = f'torvamik: Run-time error {outcome}: {description}: {name}'
+    errors = [m for m in page.console() if 'Run-time error' in m]
+    assert len(errors) == 1 and line in errors[0], errors
+    box.find_element(By.TAG_NAME, 'button').click()
+    wait(page.ended, what=f'the end after {name}')
 
 
 def real_time(page):
@@ -269,7 +306,8 @@ def layout(page):
     assert len(row) == 16 and all(abs(a[0] - b[0]) > 160 for a, b in zip(row, row[1:])), row
 
 
-page = Page(os.path.join(build, 'site' if group in ('real-time', 'layout') else 'fast-clock'))
+page = Page(os.path.join(build, 'fast-clock' if group in ('clicks', 'keyboard', 'accessibility')
+                         else 'site'))
 if group == 'clicks':
     page.load()
     page.click('Command1')
@@ -283,9 +321,10 @@ elif group == 'keyboard':
     keys, closes = iter([Keys.RETURN, 'j'] * 20), iter([Keys.RETURN, Keys.ESCAPE] * 10)
     whole_run(page, 'YYNNYNNYYNYYNYYNNNNN', lambda yes: page.keys(next(keys) if yes else 'e'),
               lambda: page.keys(next(closes)))
+elif group.startswith('picture.'):
+    picture_run(page, group[len('picture.'):])
 else:
-    {'real-time': real_time, 'errors': errors, 'layout': layout,
-     'accessibility': accessibility}[group](page)
+    {'real-time': real_time, 'layout': layout, 'accessibility': accessibility}[group](page)
 page.driver.quit()
 page.server.kill()
 shutil.rmtree(page.root, ignore_errors=True)
