@@ -187,7 +187,10 @@ def picture_run(page, label):
             kind.startswith('orient'))
         near = lambda point, colour: all(abs(a - b) <= 40 for a, b in zip(
             page.screen_row(1, *point)[0], bytes.fromhex(colour[1:])))
-        wait(lambda: all(near(*w) for w in want), 8, f'{kind} under {name}')
+        try:
+            wait(lambda: all(near(*w) for w in want), 8, f'{kind} under {name}')
+        except AssertionError as error:  # an error box, if any, says why
+            raise AssertionError(f'{error}; the console: {page.console()}') from None
         if kind == 'markup':
             assert page.js("return [Image1.firstChild.alt, document.images.length, window.alerted]"
                            ) == [MARKUP, 1, False]
