@@ -99,21 +99,18 @@ ended() { sampleMemory && ! alive; }
 programPid() {
     local name=torvamik
     underWine && name='Torvamik!.exe'
-    if [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = "$name" ]; then echo "$pid"; else pgrep -P "$pid" -x "$name" | head -n1; fi
+    [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = "$name" ] && echo "$pid" || pgrep -n -P "$pid" -x "$name"
 }
 # memory FIELD: the program's VmHWM or VmRSS in kB, nothing once it is gone.
 memory() { awk -v field="$1:" '$1 == field {print $2}' "/proc/$(programPid)/status" 2>/dev/null; }
-sampleMemory() {
-    local kb
-    kb=$(memory VmHWM)
-    [ "${kb:-0}" -le "$hwm" ] || hwm=$kb
-}
+sampleMemory() { local kb; kb=$(memory VmHWM); [ "${kb:-0}" -le "$hwm" ] || hwm=$kb; }
 # The peak resident size above the size at the first question box, before any picture is read.
 checkMemory() {
     sampleMemory
     echo "peak extra resident size: $(((hwm - base) / 1024)) MiB"
     [ "$base" -gt 0 ] && [ $((hwm - base)) -le "$TORVAMIK_EXTRA_LIMIT_KB" ] ||
-        fail "peak resident size $hwm kB, $base kB at the first question, extra limit $TORVAMIK_EXTRA_LIMIT_KB kB"
+        fail "peak resident size $hwm kB, $base kB at the first question: more than" \
+            "$TORVAMIK_EXTRA_LIMIT_KB kB above it"
 }
 
 # Space reaches the start button only if it has the keyboard focus.
