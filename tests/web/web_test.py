@@ -188,7 +188,7 @@ def picture_run(page, label):
         near = lambda point, colour: all(abs(a - b) <= 40 for a, b in zip(
             page.screen_row(1, *point)[0], bytes.fromhex(colour[1:])))
         try:
-            wait(lambda: all(near(*w) for w in want), 8, f'{kind} under {name}')
+            wait(lambda: all(near(*w) for w in want), 10, f'{kind} under {name}')
         except AssertionError as error:  # an error box, if any, says why
             raise AssertionError(f'{error}; the console: {page.console()}') from None
         if kind == 'markup':
