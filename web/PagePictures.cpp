@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "JpegDescription.h"
+#include "JpegCheck.h"
 #include "RunTimeError.h"
 
 namespace {
@@ -44,7 +44,7 @@ void showPicture(std::string_view fileName) {
     if (size > 0) jsCopyPicture(bytes.data());
     // Browsers draw a cut-off JPEG with a grey tail, so the end marker is checked here first.
     const JpegCheck jpeg = checkJpeg(bytes.data(), bytes.size());
-    if (jpeg.cutOff) throw RunTimeError::invalidPicture(std::string(fileName));
+    if (jpeg.rejected) throw RunTimeError::invalidPicture(std::string(fileName));
     if (jsShowDecoded(fileName.data(), length(fileName), jpeg.description.c_str()) == 0) {
         throw RunTimeError::invalidPicture(std::string(fileName));
     }
