@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "JpegDescription.h"
+#include "JpegCheck.h"
+#include "PictureRule.h"
 #include "RunTimeError.h"
 #include "WideText.h"
 
@@ -107,7 +108,7 @@ LoadedPicture loadPicture(std::string_view fileName, SIZE size) {
     const std::vector<unsigned char> bytes = readPictureFile(name);
     // One walk over the file: whether a JPEG is cut off, and the description it carries.
     const JpegCheck jpeg = checkJpeg(bytes.data(), bytes.size());
-    if (jpeg.cutOff) throw RunTimeError::invalidPicture(name);
+    if (jpeg.rejected) throw RunTimeError::invalidPicture(name);
     const auto image = decode(bytes, name);
 
     BITMAPINFO info{};

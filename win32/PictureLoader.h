@@ -7,9 +7,6 @@
 
 #include "GdiHandles.h"
 
-// Largest file the loader reads; anything bigger is refused as no readable picture.
-inline constexpr LONGLONG maxPictureFileBytes = 256LL * 1024 * 1024;
-
 // Starts GDI+ for the life of the object; the loader needs it.
 class GdiplusSession {
 public:
