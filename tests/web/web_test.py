@@ -163,12 +163,12 @@ def whole_run(page, answers, answer, confirm):
 
 
 def picture_run(page, label):
-    """One run of the picture table: each row's file under its name, round 1 played right (or as
-    an error row's name needs) as far as the latest; then one row's error box and console line,
-    or each picture on screen in turn, and a description only ever as the <img>'s alt text."""
-    runs = subprocess.run([os.path.join(SUPPORT, 'picture-runs'), 'web'], check=True,
-                          stdout=subprocess.PIPE, text=True).stdout.splitlines()
-    rows = [row.split(':') for row in next(r.split()[1:] for r in runs if r.split()[0] == label)]
+    """One run of the picture table: each row's file under its name, round 1 played as far as the
+    latest; then one row's error box and console line, or each picture on screen in turn, and a
+    description only ever as the <img>'s alt text."""
+    runs = subprocess.check_output([os.path.join(SUPPORT, 'picture-runs'), 'web'], text=True)
+    rows = [r.split(':') for r in next(l.split()[1:] for l in runs.splitlines()
+                                       if l.startswith(label + ' '))]
     folder, looks = page.load(), {name: (kind, colour) for kind, name, _, colour in rows}
     for kind, name, _, colour in rows:
         path = os.path.join(folder, name)
@@ -177,9 +177,8 @@ def picture_run(page, label):
             continue
         os.remove(path)
         if kind != 'missing':
-            subprocess.run([os.path.join(SUPPORT, '..', 'blackbox', 'make-picture'), kind, path] +
-                           [colour] * (colour != '-'), check=True)
-    outcome, name = rows[0][2], rows[0][1]
+            subprocess.run([os.path.join(SUPPORT, '..', 'blackbox', 'make-picture'), kind, path,
+                            colour.strip('-')], check=True)
 
     def see(name):
         kind, colour = looks.get(name, ('solid', '#' + COLOURS[name].hex()))
@@ -191,38 +190,34 @@ def picture_run(page, label):
             wait(lambda: all(near(*w) for w in want), 10, f'{kind} under {name}')
         except AssertionError as error:  # an error box, if any, says why
             raise AssertionError(f'{error}; the console: {page.console()}') from None
-        if kind == 'markup':
-            assert page.js("return [Image1.firstChild.alt, document.images.length, window.alerted]"
-                           ) == [MARKUP, 1, False]
+        assert kind != 'markup' or page.js("return [Image1.firstChild.alt, document.images.length,"
+                                           " window.alerted]") == [MARKUP, 1, False]
 
     page.js("window.alerted = false; window.alert = () => { window.alerted = true }")
     page.click('Command1')
-    box, score = None, 0
-    plan = max((PLANS.get(n, 'rrrrr') for _, n, _, _ in rows), key=len)
-    for turn, answer in enumerate(plan):
+    box, score, (_, name, outcome, _) = None, 0, rows[0]
+    for turn, answer in enumerate(max((PLANS.get(n, 'rrrrr') for _, n, _, _ in rows), key=len)):
         box = page.box(box)[0]
-        right = STATEMENTS[turn][2]
-        given = right if answer == 'r' else {'Jah': 'Ei', 'Ei': 'Jah'}[right]
-        box.find_element(By.XPATH, f".//button[normalize-space()='{given}']").click()
+        page.keys('j' if (STATEMENTS[turn][2] == 'Jah') == (answer == 'r') else 'e')
         box = page.box(box)[0]
-        box.find_element(By.TAG_NAME, 'button').click()
+        page.keys(Keys.RETURN)
         score = score + 1 if answer == 'r' else max(score - 1, 0)
         if outcome == 'shown' and turn < 4:
             see(f"{6 - score}{'õ' if answer == 'r' else 'v'}v.jpg")
+    errors = lambda: [m for m in page.console() if 'Run-time error' in m]
     if outcome == 'shown':
-        if len(plan) == 5:  # the fifth feedback picture gives way to the waiting picture at once
+        if turn == 4:  # the fifth feedback picture gives way to the waiting picture at once
             see('0.jpg')
             see('1.jpg')
-        assert not [m for m in page.console() if 'Run-time error' in m]
+        assert not errors()
         return
     description = {'53': 'File not found', '481': 'Invalid picture'}[outcome]
     box, title, text, buttons = page.box(box, 30)
     assert (title, text, buttons) == ('Torvamik!', f"Run-time error '{outcome}':\n\n"
                                       f"{description}\n\n{name}", ['OK']), text
-    line = f'torvamik: Run-time error {outcome}: {description}: {name}'
-    errors = [m for m in page.console() if 'Run-time error' in m]
-    assert len(errors) == 1 and line in errors[0], errors
-    box.find_element(By.TAG_NAME, 'button').click()
+    line, logged = f'torvamik: Run-time error {outcome}: {description}: {name}', errors()
+    assert len(logged) == 1 and line in logged[0], logged
+    page.keys(Keys.RETURN)
     wait(page.ended, what=f'the end after {name}')
 
 
