@@ -109,8 +109,7 @@ checkMemory() {
     sampleMemory
     echo "peak extra resident size: $(((hwm - base) / 1024)) MiB"
     [ "$base" -gt 0 ] && [ $((hwm - base)) -le "$TORVAMIK_EXTRA_LIMIT_KB" ] ||
-        fail "peak resident size $hwm kB, $base kB at the first question: more than" \
-            "$TORVAMIK_EXTRA_LIMIT_KB kB above it"
+        fail "peak resident size $hwm kB, over $TORVAMIK_EXTRA_LIMIT_KB kB above $base kB at the start"
 }
 
 # Space reaches the start button only if it has the keyboard focus.
