@@ -188,8 +188,9 @@ def picture_run(page, label):
             page.screen_row(1, *point)[0], bytes.fromhex(colour[1:])))
         try:
             wait(lambda: all(near(*w) for w in want), 10, f'{kind} under {name}')
-        except AssertionError as error:  # an error box, if any, says why
-            raise AssertionError(f'{error}; the console: {page.console()}') from None
+        except AssertionError as error:  # what the screen and an error box, if any, show
+            raise AssertionError(f'{error}; the screen: {[page.screen_row(1, *p)[0] for p, _ in want]}'
+                                 f', the console: {page.console()}') from None
         assert kind != 'markup' or page.js("return [Image1.firstChild.alt, document.images.length,"
                                            " window.alerted]") == [MARKUP, 1, False]
 
