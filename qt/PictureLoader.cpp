@@ -147,9 +147,6 @@ QImage loadPicture(std::string_view fileName, QSize targetSize, PictureFileIdent
 
     QImage image = reader.read();
     if (image.isNull()) throw RunTimeError::invalidPicture(name);
-    if (image.size() != targetSize) {
-        image = image.scaled(targetSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
     // Set for every picture, so that whatever text Qt's own reader found never shows instead.
     image.setText(QString::fromLatin1(pictureDescriptionKey), QString::fromStdString(description));
     return image;
