@@ -8,13 +8,12 @@
 #include <QFile>
 #include <QImageReader>
 #include <cerrno>
-#include <cstring>
 #include <string>
-#include <utility>
 
 #include "JpegCheck.h"
 #include "PictureRule.h"
 #include "RunTimeError.h"
+#include "StreamBytes.h"
 
 namespace {
 
@@ -46,56 +45,6 @@ int openPictureFile(const std::string& name, PictureFileIdentity* identity) {
     return fd;
 }
 
-// Sequential bytes of a device, read in blocks.
-class ByteStream {
-public:
-    explicit ByteStream(QIODevice& device) : device_(device) {}
-
-    // The next byte, or -1 at the end.
-    int next() {
-        if (pos_ == block_.size()) {
-            block_ = device_.read(64 * 1024);
-            pos_ = 0;
-            if (block_.isEmpty()) return -1;
-        }
-        return static_cast<unsigned char>(std::as_const(block_)[pos_++]);
-    }
-
-    // Skips to the next 0xFF byte and returns it, or -1 at the end. Entropy-coded data makes up
-    // most of a picture file and 0xFF is rare in it, so this searches a block at a time.
-    int nextFF() {
-        for (;;) {
-            const char* data = std::as_const(block_).constData();
-            const void* found =
-                std::memchr(data + pos_, 0xFF, static_cast<size_t>(block_.size() - pos_));
-            if (found != nullptr) {
-                pos_ = static_cast<const char*>(found) - data + 1;
-                return 0xFF;
-            }
-            block_ = device_.read(64 * 1024);
-            pos_ = 0;
-            if (block_.isEmpty()) return -1;
-        }
-    }
-
-    bool skip(qint64 count) {
-        const qint64 buffered = block_.size() - pos_;
-        if (count <= buffered) {
-            pos_ += count;
-            return true;
-        }
-        const qint64 target = device_.pos() + (count - buffered);
-        block_.clear();
-        pos_ = 0;
-        return target <= device_.size() && device_.seek(target);
-    }
-
-private:
-    QIODevice& device_;
-    QByteArray block_;
-    qsizetype pos_ = 0;
-};
-
 }  // namespace
 
 std::optional<PictureFileIdentity> currentPictureFile(std::string_view fileName) {
@@ -123,7 +72,11 @@ QImage loadPicture(std::string_view fileName, QSize targetSize, PictureFileIdent
     if (format == "jpeg") {
         // Qt decodes a cut-off JPEG with a grey tail and only a warning, so the loader walks it
         // to its end marker first, and takes its memory and description on the way.
-        ByteStream in(file);
+        StreamBytes in([&file](unsigned char* buffer, std::size_t capacity) {
+            const qint64 read =
+                file.read(reinterpret_cast<char*>(buffer), static_cast<qint64>(capacity));
+            return read > 0 ? static_cast<std::size_t>(read) : std::size_t{0};
+        });
         if (!file.seek(0)) throw RunTimeError::invalidPicture(name);
         const JpegCheck jpeg = checkJpeg(in);
         if (jpeg.rejected || jpeg.workingBytes > workingBytesAllowed || !file.seek(0)) {
@@ -147,9 +100,6 @@ QImage loadPicture(std::string_view fileName, QSize targetSize, PictureFileIdent
 
     QImage image = reader.read();
     if (image.isNull()) throw RunTimeError::invalidPicture(name);
-    if (image.size() != targetSize) {
-        image = image.scaled(targetSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
     // Set for every picture, so that whatever text Qt's own reader found never shows instead.
     image.setText(QString::fromLatin1(pictureDescriptionKey), QString::fromStdString(description));
     return image;

@@ -29,7 +29,6 @@ private:
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<QtUiPort> port_;
     bool clickRunning_ = false;
-    bool inMainLoop_ = false;
     int exitStatus_ = -1;
 };
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "JpegCheck.h"
+#include "StreamBytes.h"
 
 // The walk every port runs on a picture file before decoding it: which JPEGs it refuses, and the
 // orientation it reads on the way.
@@ -52,8 +53,27 @@ std::string exif(int orientation, bool littleEndian = false) {
     return segment(0xE1, std::string("Exif\0\0", 6) + tiff);
 }
 
-JpegCheck check(const std::string& file) {
-    return checkJpeg(reinterpret_cast<const unsigned char*>(file.data()), file.size());
+// The check of a file from memory, which must be the same through the stream reader at the
+// given block size and at its default of 64 KiB.
+JpegCheck check(const std::string& file, std::size_t blockSize = 7) {
+    const JpegCheck fromMemory =
+        checkJpeg(reinterpret_cast<const unsigned char*>(file.data()), file.size());
+    for (const std::size_t size : {blockSize, std::size_t{64 * 1024}}) {
+        std::size_t at = 0;
+        StreamBytes stream(
+            [&](unsigned char* buffer, std::size_t capacity) {
+                const std::size_t count = std::min(capacity, file.size() - at);
+                file.copy(reinterpret_cast<char*>(buffer), count, at);
+                at += count;
+                return count;
+            },
+            size);
+        const JpegCheck fromStream = checkJpeg(stream);
+        EXPECT_EQ(fromStream.rejected, fromMemory.rejected);
+        EXPECT_EQ(fromStream.orientation, fromMemory.orientation);
+        EXPECT_EQ(fromStream.description, fromMemory.description);
+    }
+    return fromMemory;
 }
 
 }  // namespace
@@ -126,4 +146,30 @@ TEST(JpegCheck, ReadsTheExifOrientationOfTheFirstExifSegment) {
         EXPECT_EQ(check(jpeg(row.header + picture)).orientation, row.orientation)
             << row.header.size();
     }
+}
+
+TEST(JpegCheck, TakesTheFirstDescriptionCommentBeforeThePictureDataCutAtACharacter) {
+    const std::string as(998, 'a');
+    const std::string picture = frame(0xC0, 16, 16) + scan() + data;
+    const struct {
+        std::string header;
+        std::string description;
+    } rows[] = {
+        {segment(0xE0, "JFIF") + segment(0xFE, "Description: Ilves\n  õues "), "Ilves õues"},
+        {segment(0xFE, "Title: Ilves") + segment(0xFE, "Ilves magab: öö"), "Ilves magab: öö"},
+        {segment(0xFE, "Description: Ilves \xC3") + segment(0xFE, "Ilves"), ""},  // bad: none
+        {segment(0xFE, "Kaks\x01rida"), ""},
+        {segment(0xFE, as + "õ"), as + "õ"},
+        {segment(0xFE, as + "a õ"), as + "a"},
+        {segment(0xFE, std::string(5000, 'b')), std::string(1000, 'b')},
+        // A segment across the stream's 64 KiB block before the comment.
+        {segment(0xE2, std::string(65000, 'x')) + segment(0xFE, "Ilves"), "Ilves"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(check(jpeg(row.header + picture), 4096).description, row.description)
+            << row.header.substr(0, 40);
+    }
+    const std::string comment = segment(0xFE, "Ilves");
+    EXPECT_EQ(check(jpeg(picture + comment)).description, "") << "after the picture data";
+    EXPECT_TRUE(check(bytes({0xFF, 0xD8}) + comment.substr(0, 6)).rejected) << "cut off";
 }

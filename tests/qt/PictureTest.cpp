@@ -1,5 +1,3 @@
-#include <sys/stat.h>
-
 #include <QBuffer>
 #include <QDateTime>
 #include <QThread>
@@ -61,14 +59,12 @@ QString showOrError(ShownProgram& shown, const std::string& name) {
     return shown.picture();
 }
 
-// Each kind of file under a picture's name gives a picture that fills the area in device pixels
-// (976 x 752 at double density), or an error that leaves the previous picture in place.
+// A picture fills the area in device pixels (976 x 752 at double density); an error leaves the
+// previous picture in place. The limits of the picture rule, on both sides (the black-box table
+// plays every kind of file on every port).
 TEST(Picture, EachFileGivesAPictureOrAnError) {
     ShownProgram shown;
     const QByteArray jpeg = solid(blue);
-    const QByteArray gif = QByteArray::fromHex(  // Qt writes no GIF: one pixel of 1.jpg's red
-        "47494638396101000100800000c800000000002c00000000010001000002024401003b");
-    const QByteArray text = QByteArray("not a picture at all\n").repeated(99);
     const struct {
         std::string kind;
         QByteArray bytes;
@@ -76,16 +72,7 @@ TEST(Picture, EachFileGivesAPictureOrAnError) {
     } rows[] = {
         {"JPEG", jpeg, "3.jpg"},
         {"missing", {}, "error 53"},
-        {"directory", {}, "error 481"},
-        {"FIFO", {}, "error 481"},
-        {"empty", "", "error 481"},
-        {"JPEG cut off", jpeg.left(jpeg.size() / 2), "error 481"},
         {"JPEG without its end marker", jpeg.chopped(2), "error 481"},
-        {"text", text, "error 481"},
-        {"PNG", solid(red, "PNG"), "1.jpg"},
-        {"one pixel JPEG", solid(blue, "JPEG", 1), "3.jpg"},
-        {"GIF", gif, "1.jpg"},
-        {"BMP", solid(blue, "BMP"), "3.jpg"},
         // Formats that decode at full size stop at the pixel cap: 2896 x 2896 is just below it.
         {"PNG at the pixel cap", solid(red, "PNG", 2896), "1.jpg"},
         {"PNG above the pixel cap", solid(red, "PNG", 2897), "error 481"},
@@ -99,10 +86,8 @@ TEST(Picture, EachFileGivesAPictureOrAnError) {
     QString previous;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.kind);
-        if (!QFile::remove("1.jpg")) QDir().rmdir("1.jpg");
+        QFile::remove("1.jpg");
         if (!row.bytes.isNull()) writeFile("1.jpg", row.bytes);
-        if (row.kind == "directory") QDir().mkdir("1.jpg");
-        if (row.kind == "FIFO") ::mkfifo("1.jpg", 0600);
         EXPECT_EQ(showOrError(shown, "1.jpg"), row.result);
         if (!row.result.startsWith("error")) previous = row.result;
         EXPECT_EQ(shown.picture(), previous);
