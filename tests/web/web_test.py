@@ -116,7 +116,7 @@ class Page:
     def requests(self):
         self.log.seek(0)
         lines = re.findall(r'"GET (\S+) HTTP/1.1" (\d+)', self.log.read())
-        assert all(status == '200' for _, status in lines), lines
+        assert all(status in ('200', '304') for _, status in lines), lines  # 304: revalidated
         return collections.Counter(unquote(path) for path, _ in lines)
 
     def console(self):  # what the page wrote to the console since the last call
