@@ -345,6 +345,8 @@ def offline(page):
     year_ago = time.time() - 365 * 86400
     os.utime(os.path.join(folder, '5õv.jpg'), (year_ago, year_ago))
     page.js('return navigator.serviceWorker.ready.then(() => true)')
+    installable = page.driver.execute_cdp_cmd('Page.getInstallabilityErrors', {})
+    assert installable['installabilityErrors'] == [], installable
 
     def play(answers, replaced=False):
         """Starts the quiz and answers right (True) or wrong, checking each feedback picture;
