@@ -278,11 +278,11 @@ def layout(page):
 
 
 def fitted(page, width, height):
-    """The page at that size with no sideways scroll; the window, scaled by at most 1, and any open
-    box inside the screen; the button's text at least 14 px and the button 24 px tall; a box's text
-    at least 16 px and its buttons at least 44 by 44 on a touch screen."""
+    """The touch screen at that size with no sideways scroll; the window, scaled by at most 1, and
+    any open box inside it; the button's text at least 14 px and the button 24 px tall; a box's
+    text at least 16 px and its buttons at least 44 by 44."""
     wait(lambda: page.js('return [innerWidth, innerHeight]') == [width, height], what='the size')
-    scroll, inside, zoom, font, tall, box, coarse = page.js(
+    scroll, inside, zoom, font, tall, box = page.js(
         "const inside = e => { const r = e.getBoundingClientRect(); return r.left >= 0 &&"
         " r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight; },"
         " box = document.querySelector('dialog[open]'), size = e => [parseFloat("
@@ -291,10 +291,10 @@ def fitted(page, width, height):
         "return [document.documentElement.scrollWidth - innerWidth, [Form1, Command1, Image1,"
         " box || Form1].every(inside), Form1.currentCSSZoom, ...size(Command1).slice(0, 1),"
         " Command1.getBoundingClientRect().height, box && [...box.querySelectorAll("
-        "'h2, p, button')].map(size), matchMedia('(pointer: coarse)').matches]")
+        "'h2, p, button')].map(size)]")
     assert scroll == 0 and inside and zoom <= 1 and font >= 14 and tall >= 24, (
         width, height, scroll, inside, zoom, font, tall)
-    assert all(f >= 16 and (kind != 'BUTTON' or not coarse or w >= 44 <= h)
+    assert all(f >= 16 and (kind != 'BUTTON' or w >= 44 <= h)
                for f, w, h, kind in box or []), (width, height, box)
     return zoom
 
@@ -418,7 +418,7 @@ def audit(page):
     page.load()
     found = {'start': violations()}
     page.keys(' ')
-    box, paused = None, 0
+    box = None
     for index in range(40):
         box = page.box(box)[0]
         if index < 2:
