@@ -378,6 +378,10 @@ def offline(page):
     reload()
     assert play([True, True], True) == "Run-time error '53':\n\nFile not found\n\n4õv.jpg"
     page.keys(Keys.RETURN)
+    with open(os.path.join(folder, 'worker.js'), 'a') as worker:
+        worker.write('\n')  # a new worker, which installs with 4õv.jpg missing and keeps its copy
+    page.js("return navigator.serviceWorker.getRegistration().then(r => new Promise(changed => {"
+            " navigator.serviceWorker.oncontrollerchange = changed; r.update(); })).then(() => 1)")
     page.server.kill()
     page.server.wait()
     reload()
