@@ -345,8 +345,8 @@ def offline(page):
     year_ago = time.time() - 365 * 86400
     os.utime(os.path.join(folder, '5õv.jpg'), (year_ago, year_ago))
     page.js('return navigator.serviceWorker.ready.then(() => true)')
-    installable = page.driver.execute_cdp_cmd('Page.getInstallabilityErrors', {})
-    assert installable['installabilityErrors'] == [], installable
+    assert page.driver.execute_cdp_cmd('Page.getInstallabilityErrors', {}) == {
+        'installabilityErrors': []}
 
     def play(answers, replaced=False):
         """Starts the quiz and answers right (True) or wrong, checking each feedback picture;
@@ -389,6 +389,10 @@ def offline(page):
     play([True, True, False, True, True], True)
     wait(lambda: page.shows('1.jpg'), what='the round picture')
     assert page.js('return violations') == []
+    # The copy holds the policy too: an inline script is refused, and reported.
+    assert page.js("const s = document.createElement('script'); s.textContent = 'self.inline = 1';"
+                   " document.head.append(s); return self.inline") is None
+    assert page.js('return violations') == ['script-src-elem inline']
 
 
 def axe_script():
