@@ -14,8 +14,9 @@ public:
         return elapsed.count() * speed_;
     }
 
-    // Real milliseconds to wait for clockSeconds to pass on this clock, rounded up so that a
-    // wait never ends before its time and a pause never has to poll again in a busy loop.
+    // Real milliseconds to wait for clockSeconds to pass on this clock, rounded up so that a pause
+    // never has to poll again in a busy loop. (A port may wake a little early on purpose, as the
+    // Qt pump does for long waits; the pause then waits the rest.)
     int realMillisecondsFor(double clockSeconds) const {
         if (clockSeconds <= 0.0) return 0;
         return static_cast<int>(std::ceil(clockSeconds / speed_ * 1000.0));

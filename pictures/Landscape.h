@@ -23,6 +23,7 @@ struct Scenery {
     int fallingLeaves = 0;
 };
 
+// The art's own coordinates, which the drawer scales to the window's picture area.
 constexpr double areaWidth = 488.0;
 constexpr double areaHeight = 376.0;
 constexpr double groundLine = 362.0;  // where the lynx sits

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <cstdio>
 
+#include "Form1.h"
+#include "Landscape.h"
 #include "PictureArt.h"
 #include "PictureSet.h"
 
@@ -22,12 +24,14 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "cannot create the folder %s\n", argv[1]);
         return 1;
     }
-    constexpr int scale = 2;
+    // Twice the picture area of the window, for sharp screens; the art has coordinates of its own.
+    const RectTwips& area = torvamikProgram().picture.rect;
+    const QSize size(2 * twips::toPixels(area.width), 2 * twips::toPixels(area.height));
     for (const PictureEntry& entry : pictureSet()) {
-        QImage image(488 * scale, 376 * scale, QImage::Format_RGB32);
+        QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
-        painter.scale(scale, scale);
+        painter.scale(size.width() / areaWidth, size.height() / areaHeight);
         drawPicture(painter, entry.content);
         painter.end();
         // Qt writes this as the JPEG's comment, where every port's picture reader finds it.

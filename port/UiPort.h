@@ -10,7 +10,7 @@ inline constexpr Answer AnswerYes = Answer::Yes;
 inline constexpr Answer AnswerNo = Answer::No;
 
 // Everything the quiz does to the screen, the clock and the process goes through this interface,
-// so the same quiz runs on Qt, on the Windows API and on a scripted port in tests.
+// so the same quiz runs on Qt, on the Windows API, on a web page and on a scripted port in tests.
 // Texts are UTF-8. Every call happens on the window's thread.
 class UiPort {
 public:

@@ -19,6 +19,10 @@ constexpr std::int64_t readAheadWorkingBytes = 64LL * 1024 * 1024;
 }  // namespace
 
 PicturePrefetch::~PicturePrefetch() {
+    waitForReads();
+}
+
+void PicturePrefetch::waitForReads() const {
     for (const Read& read : reads_) read.result.wait();
 }
 

@@ -23,6 +23,9 @@ public:
     PicturePrefetch& operator=(const PicturePrefetch&) = delete;
     ~PicturePrefetch();
 
+    // Waits until every read ahead has finished.
+    void waitForReads() const;
+
     // Starts reading the picture, unless it is being read already.
     void start(const std::string& fileName, QSize targetSize);
 

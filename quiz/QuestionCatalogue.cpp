@@ -1,5 +1,6 @@
 #include "QuestionCatalogue.h"
 
+#include <array>
 #include <stdexcept>
 #include <string>
 
@@ -88,7 +89,3 @@ const CatalogueEntry& QuestionCatalogue::entry(int round, int position) {
     return catalogue[static_cast<std::size_t>((round - 1) * questionsPerRound + (position - 1))];
 }
 
-const std::array<CatalogueEntry, QuestionCatalogue::rounds * QuestionCatalogue::questionsPerRound>&
-QuestionCatalogue::entries() {
-    return catalogue;
-}

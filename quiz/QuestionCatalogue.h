@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <string_view>
 
 #include "UiPort.h"
@@ -21,7 +20,6 @@ public:
 
     // round 1 to 4, position 1 to 5; anything else is a programming error.
     static const CatalogueEntry& entry(int round, int position);
-    static const std::array<CatalogueEntry, rounds * questionsPerRound>& entries();
 
     static constexpr std::string_view title() { return "Torvamik!"; }
     static constexpr std::string_view rightAnswerFeedback() { return "Vastus oli õige!"; }

@@ -3,12 +3,13 @@
 #include <emscripten.h>
 
 #include "RunTimeError.h"
+#include "ScriptText.h"
 
 namespace {
 
 // A box that fails in the page's script answers -1 rather than leave the program suspended.
 // clang-format off
-EM_ASYNC_JS(int, jsAskJahEi, (const char* prompt, int promptLength, const char* title,
+EM_ASYNC_JS(int, jsAskYesNo, (const char* prompt, int promptLength, const char* title,
                               int titleLength), {
     try {
         return await torvamikPage.box(UTF8ToString(title, titleLength),
@@ -18,7 +19,7 @@ EM_ASYNC_JS(int, jsAskJahEi, (const char* prompt, int promptLength, const char* 
         return -1;
     }
 });
-EM_ASYNC_JS(int, jsShowOk, (const char* prompt, int promptLength, const char* title,
+EM_ASYNC_JS(int, jsShowMessage, (const char* prompt, int promptLength, const char* title,
                             int titleLength), {
     try {
         return await torvamikPage.box(UTF8ToString(title, titleLength),
@@ -28,10 +29,6 @@ EM_ASYNC_JS(int, jsShowOk, (const char* prompt, int promptLength, const char* ti
     }
 });
 // clang-format on
-
-int length(std::string_view text) {
-    return static_cast<int>(text.size());
-}
 
 // As on Windows, a box that cannot be shown is reported as memory that ran out.
 int shown(int answer) {
@@ -43,12 +40,12 @@ int shown(int answer) {
 
 namespace page {
 
-bool askJahEi(std::string_view prompt, std::string_view title) {
-    return shown(jsAskJahEi(prompt.data(), length(prompt), title.data(), length(title))) != 0;
+bool askYesNo(std::string_view prompt, std::string_view title) {
+    return shown(jsAskYesNo(prompt.data(), byteCount(prompt), title.data(), byteCount(title))) != 0;
 }
 
-void showOk(std::string_view prompt, std::string_view title) {
-    shown(jsShowOk(prompt.data(), length(prompt), title.data(), length(title)));
+void showMessage(std::string_view prompt, std::string_view title) {
+    shown(jsShowMessage(prompt.data(), byteCount(prompt), title.data(), byteCount(title)));
 }
 
 }  // namespace page

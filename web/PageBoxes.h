@@ -7,8 +7,8 @@
 namespace page {
 
 // Jah (the default) and Ei; Escape does nothing. True for Jah.
-bool askJahEi(std::string_view prompt, std::string_view title);
+bool askYesNo(std::string_view prompt, std::string_view title);
 // A single OK, which Escape presses as well.
-void showOk(std::string_view prompt, std::string_view title);
+void showMessage(std::string_view prompt, std::string_view title);
 
 }  // namespace page

@@ -8,6 +8,7 @@
 #include "JpegCheck.h"
 #include "PictureRule.h"
 #include "RunTimeError.h"
+#include "ScriptText.h"
 
 namespace {
 
@@ -48,21 +49,17 @@ EM_ASYNC_JS(int, jsShowLoaded, (const char* description), {
 constexpr int notFound = -1;
 constexpr double maxBytes = static_cast<double>(maxPictureFileBytes);
 
-int length(std::string_view text) {
-    return static_cast<int>(text.size());
-}
-
 }  // namespace
 
 namespace page {
 
 void preparePicture(std::string_view fileName) {
-    jsPreparePicture(fileName.data(), length(fileName), maxBytes);
+    jsPreparePicture(fileName.data(), byteCount(fileName), maxBytes);
 }
 
 void showPicture(std::string_view fileName) {
     const std::string name(fileName);
-    const int size = jsPictureSize(name.data(), length(name), maxBytes);
+    const int size = jsPictureSize(name.data(), byteCount(name), maxBytes);
     if (size == notFound) throw RunTimeError::fileNotFound(name);
     if (size < 0) throw RunTimeError::invalidPicture(name);
     std::vector<unsigned char> bytes(static_cast<std::size_t>(size));

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "ScriptText.h"
 #include "WindowMarkup.h"
 
 namespace {
@@ -45,7 +46,7 @@ void waitForClick() {
 }
 
 void setCaption(std::string_view text) {
-    jsSetCaption(text.data(), static_cast<int>(text.size()));
+    jsSetCaption(text.data(), byteCount(text));
 }
 
 void disableButton() {

@@ -11,9 +11,10 @@ int runWebProgram(const ProgramDescription& description, SteadyClock clock) {
     page::buildWindow(description);
     page::waitForClick();
     WebUiPort port(clock);
-    const int status = runClickHandler(
-        description.onButtonClick, port,
-        [&description](const std::string& text) { page::showOk(text, description.form.caption); });
+    const int status =
+        runClickHandler(description.onButtonClick, port, [&description](const std::string& text) {
+            page::showMessage(text, description.form.caption);
+        });
     page::closeWindow();
     return status;
 }

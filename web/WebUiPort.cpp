@@ -5,11 +5,11 @@
 #include "PageWindow.h"
 
 Answer WebUiPort::askYesNo(std::string_view prompt, std::string_view title) {
-    return page::askJahEi(prompt, title) ? AnswerYes : AnswerNo;
+    return page::askYesNo(prompt, title) ? AnswerYes : AnswerNo;
 }
 
 void WebUiPort::showMessage(std::string_view prompt, std::string_view title) {
-    page::showOk(prompt, title);
+    page::showMessage(prompt, title);
 }
 
 void WebUiPort::showPicture(std::string_view fileName) {

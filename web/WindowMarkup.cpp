@@ -55,10 +55,14 @@ std::string windowMarkup(const ProgramDescription& description) {
     const FormDescription& form = description.form;
     const ButtonDescription& button = description.button;
     const PictureAreaDescription& picture = description.picture;
+    const std::string width = pixels(form.clientWidth), height = pixels(form.clientHeight);
+    // The page's style fits the window to the screen from its size and its button's font size.
     return "<div id=\"" + escaped(form.name) +
-           "\" class=\"window\" style=\"position:relative;width:" + pixels(form.clientWidth) +
-           ";height:" + pixels(form.clientHeight) + "\"><div aria-live=\"polite\"><button id=\"" +
-           escaped(button.name) + "\" type=\"button\" autofocus style=\"" + placement(button.rect) +
+           "\" class=\"window\" style=\"--window-width:" + width + ";--window-height:" + height +
+           ";--button-font-size:" + std::to_string(button.font.pixelSize) +
+           "px;position:relative;width:" + width + ";height:" + height +
+           "\"><div aria-live=\"polite\"><button id=\"" + escaped(button.name) +
+           "\" type=\"button\" autofocus style=\"" + placement(button.rect) +
            fontStyle(button.font) + "\"" + (button.enabled ? "" : " disabled") + ">" +
            escaped(button.caption) + "</button></div><div id=\"" + escaped(picture.name) +
            "\" class=\"picture-area\" style=\"" + placement(picture.rect) + "\"></div></div>";

@@ -5,7 +5,8 @@
 #include "WindowDescription.h"
 
 // The declared window as HTML: the window's client area with the button in a polite live region
-// and the empty picture area, every length through twips::toPixels. The build writes it into the
-// page, so that the window paints before the program has loaded; the program writes it again at
-// start.
+// and the empty picture area, every length through twips::toPixels. The window also carries its
+// size and its button's font size as custom properties, from which the page scales it to fit the
+// screen. The build writes it into the page, so that the window paints before the program has
+// loaded; the program writes it again at start.
 std::string windowMarkup(const ProgramDescription& description);

@@ -9,6 +9,9 @@ var torvamikPage = {
     loaded: null,         // the <img> of the latest load(), until show()
     pictureTimeoutMs: 20000,
 
+    // The page's main landmark, which holds the window and its boxes and outlives the window.
+    main() { return document.querySelector('main') || document.body; },
+
     // The page may already hold the window, written by the build from the same markup.
     buildWindow(markup, caption, formName, buttonName, pictureName) {
         document.title = caption;
@@ -16,7 +19,7 @@ var torvamikPage = {
         holder.innerHTML = markup;
         const win = holder.content.firstElementChild;
         const built = document.getElementById(formName);
-        if (built) built.replaceWith(win); else document.body.prepend(win);
+        if (built) built.replaceWith(win); else this.main().append(win);
         this.window = win;
         this.button = document.getElementById(buttonName);
         this.pictureArea = document.getElementById(pictureName);
@@ -91,7 +94,8 @@ var torvamikPage = {
                 }
             });
             dialog.append(heading, body, row);
-            (this.window || document.body).append(dialog);
+            // Beside the window, not in it: a box keeps its own size when the window is scaled.
+            this.main().append(dialog);
             dialog.showModal();
             row.firstChild.focus();
         });
@@ -99,6 +103,7 @@ var torvamikPage = {
 
     // Each picture is fetched once per page load, and must come within pictureTimeoutMs: a
     // server that never answers (a FIFO under the name) would otherwise hold the quiz forever.
+    // The HTTP cache only revalidates, so a picture replaced on the server shows on the next load.
     // Resolves to its bytes, or to -1 when it cannot be had and -2 when it is over maxBytes,
     // which a Content-Length tells before the body comes.
     fetchBytes(name, maxBytes) {
@@ -110,7 +115,8 @@ var torvamikPage = {
         const abort = new AbortController();
         const timer = setTimeout(() => abort.abort(), this.pictureTimeoutMs);
         try {
-            const response = await fetch(encodeURIComponent(name), {signal: abort.signal});
+            const response = await fetch(encodeURIComponent(name),
+                                         {signal: abort.signal, cache: 'no-cache'});
             if (!response.ok) return -1;
             if (Number(response.headers.get('Content-Length')) > maxBytes) return -2;
             const bytes = new Uint8Array(await response.arrayBuffer());

@@ -1,6 +1,5 @@
 #include <QBuffer>
 #include <QDateTime>
-#include <QThread>
 #include <cstdio>
 
 #include "PicturePrefetch.h"
@@ -111,8 +110,7 @@ TEST(Picture, ReadAheadIsUsedOnlyForAnUnchangedFile) {
         if (change != "missing") writeFile("3vv.jpg", solid(blue), change != "written just before");
         PicturePrefetch prefetch;
         prefetch.start("3vv.jpg", size);
-        shown.port.preparePicture("3vv.jpg");
-        QThread::msleep(200);  // both reads are done; the change comes after them
+        prefetch.waitForReads();  // the change comes after the read
         if (change == "rewritten" || change == "missing") writeFile("3vv.jpg", solid(red));
         if (change == "replaced") writeFile("new.jpg", solid(red), true);
         if (change == "replaced") std::rename("new.jpg", "3vv.jpg");

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The page in headless Chromium through Selenium, served by python3 -m http.server. Usage:
-web_test.py clicks|keyboard|real-time|layout|accessibility|picture.RUN WEB_BUILD PICTURES, where
-RUN is a run of the picture table as tests/support/picture-runs labels it."""
+web_test.py clicks|keyboard|real-time|layout|accessibility|mobile|offline|audit|picture.RUN WEB_BUILD
+PICTURES, where RUN is a run of the picture table as tests/support/picture-runs labels it."""
 import base64, collections, os, re, shutil, subprocess, sys, tempfile, time, unicodedata, zlib
 from urllib.parse import unquote
 from selenium import webdriver
@@ -54,10 +54,17 @@ class Page:
         self.driver = webdriver.Chrome(options=options)
         self.driver.execute_cdp_cmd('Network.enable', {})
         self.driver.execute_cdp_cmd('Network.setCacheDisabled', {'cacheDisabled': True})
+        self.driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': (
+            "window.violations = []; document.addEventListener('securitypolicyviolation',"
+            " e => violations.push(`${e.violatedDirective} ${e.blockedURI}`))")})
 
-    def load(self, scale=1):
+    def load(self, scale=1, phone=None):
+        """phone=(width, height) is a touch screen of that size at device pixel ratio 3."""
+        width, height = phone or (1000, 800)
         self.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', dict(
-            width=1000, height=800, deviceScaleFactor=scale, mobile=False))
+            width=width, height=height, deviceScaleFactor=3 if phone else scale, mobile=bool(phone)))
+        self.driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', dict(
+            enabled=bool(phone), maxTouchPoints=5))
         folder = tempfile.mkdtemp(dir=self.root)
         for source in (self.site, pictures):
             shutil.copytree(source, folder, dirs_exist_ok=True)
@@ -125,7 +132,7 @@ class Page:
     def requests(self):
         self.log.seek(0)
         lines = re.findall(r'"GET (\S+) HTTP/1.1" (\d+)', self.log.read())
-        assert all(status == '200' for _, status in lines), lines
+        assert all(status in ('200', '304') for _, status in lines), lines  # 304: revalidated
         return collections.Counter(unquote(path) for path, _ in lines)
 
     def console(self):  # what the page wrote to the console since the last call
@@ -159,7 +166,7 @@ def whole_run(page, answers, answer, confirm):
             wait(lambda: page.shows(picture), what=f'{picture} after the first pause')
     wait(page.ended, what='the end')
     assert {n for path, n in page.requests().items() if path.endswith('.jpg')} == {1}
-    assert page.console() == []
+    assert page.console() == [] and page.js('return violations') == []
 
 
 def picture_run(page, label):
@@ -189,8 +196,8 @@ def picture_run(page, label):
         try:
             wait(lambda: all(near(*w) for w in want), 10, f'{kind} under {name}')
         except AssertionError as error:  # what the screen and an error box, if any, show
-            raise AssertionError(f'{error}; the screen: {[page.screen_row(1, *p)[0] for p, _ in want]}'
-                                 f', the console: {page.console()}') from None
+            seen = [page.screen_row(1, *point)[0] for point, _ in want]
+            raise AssertionError(f'{error}; the screen: {seen}, the console: {page.console()}') from None
         assert kind != 'markup' or page.js("return [Image1.firstChild.alt, document.images.length,"
                                            " window.alerted]") == [MARKUP, 1, False]
 
@@ -305,8 +312,175 @@ def layout(page):
     assert len(row) == 16 and all(abs(a[0] - b[0]) > 160 for a, b in zip(row, row[1:])), row
 
 
-page = Page(os.path.join(build, 'fast-clock' if group in ('clicks', 'keyboard', 'accessibility')
-                         else 'site'))
+def fitted(page, width, height):
+    """The touch screen at that size with no sideways scroll; the window, scaled by at most 1, and
+    any open box inside it; the button's text at least 14 px and the button 24 px tall; a box's
+    text at least 16 px and its buttons at least 44 by 44."""
+    wait(lambda: page.js('return [innerWidth, innerHeight]') == [width, height], what='the size')
+    scroll, inside, zoom, font, tall, box = page.js(
+        "const inside = e => { const r = e.getBoundingClientRect(); return r.left >= 0 &&"
+        " r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight; },"
+        " box = document.querySelector('dialog[open]'), size = e => [parseFloat("
+        "getComputedStyle(e).fontSize) * e.currentCSSZoom, e.getBoundingClientRect().width,"
+        " e.getBoundingClientRect().height, e.tagName];"
+        "return [document.documentElement.scrollWidth - innerWidth, [Form1, Command1, Image1,"
+        " box || Form1].every(inside), Form1.currentCSSZoom, ...size(Command1).slice(0, 1),"
+        " Command1.getBoundingClientRect().height, box && [...box.querySelectorAll("
+        "'h2, p, button')].map(size)]")
+    assert scroll == 0 and inside and zoom <= 1 and font >= 14 and tall >= 24, (
+        width, height, scroll, inside, zoom, font, tall)
+    assert all(f >= 16 and (kind != 'BUTTON' or w >= 44 <= h)
+               for f, w, h, kind in box or []), (width, height, box)
+    return zoom
+
+
+def tap(page, element):
+    """A finger's tap at the middle of the element, as touch events."""
+    x, y = page.js("const r = arguments[0].getBoundingClientRect();"
+                   "return [r.x + r.width / 2, r.y + r.height / 2]", element)
+    for kind, points in (('touchStart', [dict(x=x, y=y)]), ('touchEnd', [])):
+        page.driver.execute_cdp_cmd('Input.dispatchTouchEvent', dict(type=kind, touchPoints=points))
+
+
+def mobile(page):
+    """A tablet, a phone lying down and one upright: the window fits and stays full size on the
+    tablet; the first round tapped through on the phone, turned on its side with a box open."""
+    for size in ((1024, 768), (740, 360), (320, 568)):
+        page.load(phone=size)
+        assert (fitted(page, *size) == 1) == (size == (1024, 768)), size
+    assert page.js("return matchMedia('(pointer: coarse)').matches")
+    tap(page, page.driver.find_element(By.ID, 'Command1'))
+    box, score = None, 0
+    for round, position, right, statement in STATEMENTS[:5]:
+        box = page.box(box)[0]
+        fitted(page, *size)
+        if position == '3':
+            size = size[::-1]
+            page.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', dict(
+                width=size[0], height=size[1], deviceScaleFactor=3, mobile=True))
+            fitted(page, *size)
+        tap(page, box.find_element(By.XPATH, f".//button[normalize-space()='{right}']"))
+        box = page.box(box)[0]
+        fitted(page, *size)
+        tap(page, box.find_element(By.TAG_NAME, 'button'))
+        score += 1
+        # The next box may cover the picture on a small screen: its description tells it.
+        name = f'{6 - score}õv.jpg' if score < 5 else '0.jpg'
+        wait(lambda: page.js('return Image1.firstChild?.alt') == f'Proovipilt {name}', what=name)
+    wait(lambda: page.js('return Image1.firstChild.alt') == 'Proovipilt 1.jpg', what='1.jpg')
+    assert page.js('return violations') == []
+
+
+def offline(page):
+    """With the HTTP cache on: online, a year-old picture replaced on the server shows new and a
+    deleted one is error 53; with the server stopped, the page loads from the worker's copy and
+    plays a round with the pictures as last fetched."""
+    page.driver.execute_cdp_cmd('Network.setCacheDisabled', {'cacheDisabled': False})
+    folder, new = page.load(), bytes.fromhex('78ff00')
+    year_ago = time.time() - 365 * 86400
+    os.utime(os.path.join(folder, '5õv.jpg'), (year_ago, year_ago))
+    page.js('return navigator.serviceWorker.ready.then(() => true)')
+    assert page.driver.execute_cdp_cmd('Page.getInstallabilityErrors', {}) == {
+        'installabilityErrors': []}
+
+    def play(answers, replaced=False):
+        """Starts the quiz and answers right (True) or wrong, checking each feedback picture;
+        returns the text of an error box."""
+        page.keys(' ')
+        box, score = None, 0
+        for (round, position, right, statement), correct in zip(STATEMENTS, answers):
+            box = page.box(box)[0]
+            page.keys('j' if (right == 'Jah') == correct else 'e')
+            box = page.box(box)[0]
+            page.keys(Keys.RETURN)
+            score = max(score + (1 if correct else -1), 0)
+            name = f"{6 - score}{'õ' if correct else 'v'}v.jpg" if position != '5' else '0.jpg'
+            colour = new if (replaced and name == '5õv.jpg') else COLOURS[name]
+            error = "return document.querySelector('dialog[open] p')?.textContent"
+            shown = lambda: all(abs(a - b) <= 16 for a, b in zip(page.screen_row()[0], colour))
+            if wait(lambda: 'Run-time' in (page.js(error) or '') or shown() and 'shown',
+                    what=name) is True:
+                return page.js(error)
+
+    def reload():
+        page.driver.refresh()
+        wait(lambda: page.js("return performance.getEntriesByName('torvamik-ready').length"))
+
+    play([True])  # 5õv.jpg, into the HTTP cache with a date a year old
+    page.put_picture(os.path.join(folder, '5õv.jpg'), "g.fillStyle = '#78ff00';"
+                     " g.fillRect(0, 0, 976, 752)")
+    os.remove(os.path.join(folder, '4õv.jpg'))
+    reload()
+    assert play([True, True], True) == "Run-time error '53':\n\nFile not found\n\n4õv.jpg"
+    page.keys(Keys.RETURN)
+    with open(os.path.join(folder, 'worker.js'), 'a') as worker:
+        worker.write('\n')  # a new worker, which installs with 4õv.jpg missing and keeps its copy
+    page.js("return navigator.serviceWorker.getRegistration().then(r => new Promise(changed => {"
+            " navigator.serviceWorker.oncontrollerchange = changed; r.update(); })).then(() => 1)")
+    page.server.kill()
+    page.server.wait()
+    reload()
+    assert page.js('return navigator.serviceWorker.controller != null')
+    play([True, True, False, True, True], True)
+    wait(lambda: page.shows('1.jpg'), what='the round picture')
+    assert page.js('return violations') == []
+    # The copy holds the policy too: an inline script is refused, and reported.
+    assert page.js("const s = document.createElement('script'); s.textContent = 'self.inline = 1';"
+                   " document.head.append(s); return self.inline") is None
+    assert page.js('return violations') == ['script-src-elem inline']
+
+
+def axe_script():
+    """axe-core as the package lock pins it, installed by npm ci beside the web build."""
+    here, folder = os.path.dirname(os.path.abspath(__file__)), os.path.join(build, '..', 'npm')
+    lock = os.path.join(folder, 'package-lock.json')
+    if not os.path.exists(lock) or open(lock).read() != open(f'{here}/package-lock.json').read():
+        if not shutil.which('npm'):
+            sys.exit(print('SKIPPED: no npm for axe-core (scripts/install-deps test installs it)')
+                     or 77)
+        os.makedirs(folder, exist_ok=True)
+        for name in ('package.json', 'package-lock.json'):
+            shutil.copy(os.path.join(here, name), folder)
+        subprocess.run(['npm', 'ci', '--ignore-scripts', '--no-audit', '--no-fund'], cwd=folder,
+                       check=True, stdout=subprocess.DEVNULL)
+    return open(os.path.join(folder, 'node_modules', 'axe-core', 'axe.min.js')).read()
+
+
+def audit(page):
+    """axe-core's WCAG 2.2 A and AA rules and best practices: no violation at start, with a
+    question box and a feedback box open, in a pause, and after the end."""
+    script = axe_script()
+
+    def violations():
+        if not page.js("return typeof axe != 'undefined'"):
+            page.js(script)
+        return page.driver.execute_async_script(
+            "axe.run(document, {runOnly: {type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a',"
+            " 'wcag21aa', 'wcag22aa', 'best-practice']}, resultTypes: ['violations']}).then(r =>"
+            " arguments[0](r.violations.map(v => [v.id, v.nodes.map(n => n.target)])))")
+    page.load()
+    found = {'start': violations()}
+    page.keys(' ')
+    box = None
+    for index in range(40):
+        box = page.box(box)[0]
+        if index < 2:
+            found[('question box', 'feedback box')[index]] = violations()
+        page.keys(Keys.RETURN)
+        # A pause lasts a second on this clock: an audit counts if the pause outlasted it.
+        if index % 10 == 9 and 'pause' not in found:
+            wait(lambda: page.caption() == WAITING, what='a pause')
+            result = violations()
+            if page.caption() == WAITING and page.js("return !document.querySelector('dialog')"):
+                found['pause'] = result
+    wait(page.ended, what='the end')
+    found['end'] = violations()
+    assert list(found) == ['start', 'question box', 'feedback box', 'pause', 'end'], list(found)
+    assert not any(found.values()), found
+
+
+page = Page(os.path.join(build, 'site' if group in ('real-time', 'layout') or
+                         group.startswith('picture.') else 'fast-clock'))
 if group == 'clicks':
     page.load()
     page.click('Command1')
@@ -323,7 +497,8 @@ elif group == 'keyboard':
 elif group.startswith('picture.'):
     picture_run(page, group[len('picture.'):])
 else:
-    {'real-time': real_time, 'layout': layout, 'accessibility': accessibility}[group](page)
+    {'real-time': real_time, 'layout': layout, 'accessibility': accessibility, 'mobile': mobile,
+     'offline': offline, 'audit': audit}[group](page)
 page.driver.quit()
 page.server.kill()
 shutil.rmtree(page.root, ignore_errors=True)

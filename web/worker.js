@@ -1,0 +1,70 @@
+// The page's service worker. Every request goes to the server first, past the HTTP cache's own
+// idea of freshness, so a new build or a replaced picture is seen on the next load; only a request
+// that fails for want of a network is answered from the copies kept here. The page's files are
+// kept per build (the build writes its content hash and file list in below); the pictures are
+// kept by their names and refreshed whenever they come from the server.
+const scope = self.registration.scope;
+const pageCache = `torvamik-page ${scope} @BUILD@`;
+const pictureCache = `torvamik-pictures ${scope}`;
+const pageFiles = [@PAGE_FILES@];
+const pictures = ['0.jpg', '1.jpg', '2.jpg', '3.jpg', '4.jpg', '1õv.jpg', '2õv.jpg', '3õv.jpg',
+                  '4õv.jpg', '5õv.jpg', '3vv.jpg', '4vv.jpg', '5vv.jpg', '6vv.jpg'];
+const pictureUrls = new Set(pictures.map(name => new URL(encodeURIComponent(name), scope).href));
+
+self.addEventListener('install', event => event.waitUntil((async () => {
+    const page = await caches.open(pageCache);
+    await page.addAll(pageFiles.map(file => new Request(file, {cache: 'no-cache'})));
+    // Each picture on its own, so that one missing picture leaves the others and the install
+    // whole. The mark in the query tells these fetches from the page's own in a server's log.
+    const kept = await caches.open(pictureCache);
+    await Promise.all(pictures.map(async name => {
+        try {
+            const response = await fetch(`${encodeURIComponent(name)}?install`,
+                                         {cache: 'no-cache'});
+            if (response.ok) await kept.put(encodeURIComponent(name), response);
+        } catch (error) {
+            // Left for the page to fetch, and to report if it is missing then too.
+        }
+    }));
+    await self.skipWaiting();
+})()));
+
+// A new build's worker drops the copies of the build before it, in this folder only: other
+// folders of the same server may hold other builds.
+self.addEventListener('activate', event => event.waitUntil((async () => {
+    for (const name of await caches.keys()) {
+        if (name.startsWith(`torvamik-page ${scope} `) && name !== pageCache) {
+            await caches.delete(name);
+        }
+    }
+})()));
+
+async function kept(request) {
+    const url = new URL(request.url);
+    url.search = '';
+    if (pictureUrls.has(url.href)) return (await caches.open(pictureCache)).match(url.href);
+    const page = await caches.open(pageCache);
+    return await page.match(url.href) ||
+           (request.mode === 'navigate' ? page.match(new URL('index.html', scope).href) : null);
+}
+
+self.addEventListener('fetch', event => {
+    if (event.request.method !== 'GET' || !event.request.url.startsWith(scope)) return;
+    event.respondWith((async () => {
+        let response;
+        try {
+            response = await fetch(event.request, {cache: 'no-cache'});
+        } catch (error) {
+            const copy = await kept(event.request);
+            if (copy) return copy;
+            throw error;
+        }
+        if (response.ok && pictureUrls.has(event.request.url)) {
+            const copy = response.clone();
+            // A copy that cannot be stored (the page gave up on a large picture) is no error.
+            event.waitUntil(caches.open(pictureCache).then(cache => cache.put(event.request, copy))
+                                .catch(() => {}));
+        }
+        return response;
+    })());
+});
