@@ -35,7 +35,8 @@ private:
 // file that does not start as a JPEG is left to the decoder), and the description it carries
 // (empty when it has none, or is no JPEG).
 struct JpegCheck {
-    bool cutOff;
+    bool rejected;
+    int orientation;
     std::string description;
 };
 JpegCheck checkJpeg(const unsigned char* data, std::size_t size);
