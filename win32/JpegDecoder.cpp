@@ -98,7 +98,7 @@ int jpegScaleEighths(int width, int height, SIZE target) {
     return eighths < 1 ? 1 : eighths > 8 ? 8 : eighths;
 }
 
-std::optional<DecodedPixels> decodeJpeg(const unsigned char* data, std::size_t size, SIZE target) {
+std::optional<Pixels> decodeJpeg(const unsigned char* data, std::size_t size, SIZE target) {
     if (size > ULONG_MAX) return std::nullopt;
     Decompression d{};
     d.info.err = jpeg_std_error(&d.errors.base);
@@ -109,7 +109,7 @@ std::optional<DecodedPixels> decodeJpeg(const unsigned char* data, std::size_t s
 
     const std::uint64_t bytes = std::uint64_t{d.info.output_width} * d.info.output_height * 4;
     if (bytes == 0 || bytes > maxPixelBytes) return std::nullopt;
-    DecodedPixels decoded{
+    Pixels decoded{
         static_cast<int>(d.info.output_width), static_cast<int>(d.info.output_height), {}};
     try {
         decoded.bgrx.resize(static_cast<std::size_t>(bytes));

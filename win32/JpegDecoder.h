@@ -4,15 +4,8 @@
 
 #include <cstddef>
 #include <optional>
-#include <vector>
 
-// A picture decoded to 32-bit pixels in GDI+'s byte order (blue, green, red, unused), top-down
-// rows of width * 4 bytes.
-struct DecodedPixels {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned char> bgrx;
-};
+#include "Pixels.h"
 
 // The libjpeg-turbo reduction M/8 that Qt's jpeg plugin picks for a read at target size: the
 // smallest M from 1 to 8 whose output still covers target in both dimensions.
@@ -21,4 +14,4 @@ int jpegScaleEighths(int width, int height, SIZE target);
 // Decodes a JPEG with libjpeg-turbo at that reduction (target as stored, before any EXIF turn),
 // CMYK included. Nothing when libjpeg gives up on the data or memory runs out; libjpeg's warnings
 // about tolerated damage stay silent.
-std::optional<DecodedPixels> decodeJpeg(const unsigned char* data, std::size_t size, SIZE target);
+std::optional<Pixels> decodeJpeg(const unsigned char* data, std::size_t size, SIZE target);

@@ -6,10 +6,12 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "JpegDecoder.h"
 #include "JpegDescription.h"
+#include "Orientation.h"
 #include "PictureFile.h"
 #include "PictureRule.h"
 #include "RunTimeError.h"
@@ -44,12 +46,6 @@ struct SourcePicture {
     GdipImage image;
 };
 
-// GDI+'s turn for each EXIF orientation from 1 to 8: what shows the stored picture upright.
-constexpr Gdiplus::RotateFlipType uprightTurns[] = {
-    Gdiplus::RotateNoneFlipNone, Gdiplus::RotateNoneFlipX,  Gdiplus::Rotate180FlipNone,
-    Gdiplus::RotateNoneFlipY,    Gdiplus::Rotate90FlipX,    Gdiplus::Rotate90FlipNone,
-    Gdiplus::Rotate270FlipX,     Gdiplus::Rotate270FlipNone};
-
 bool isJpeg(const std::vector<unsigned char>& bytes) {
     return bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xD8;
 }
@@ -66,25 +62,21 @@ SIZE imageSize(Gdiplus::GpImage* image) {
 
 SourcePicture decodeJpegPicture(const std::vector<unsigned char>& bytes, int orientation, SIZE size,
                                 const std::string& name) {
-    if (orientation < 1 || orientation > 8) orientation = 1;
     // Orientations 5 to 8 store the picture on its side: it is decoded towards the turned box.
-    const bool onItsSide = orientation >= 5;
-    std::optional<DecodedPixels> decoded =
+    const bool onItsSide = orientation >= 5 && orientation <= 8;
+    std::optional<Pixels> decoded =
         decodeJpeg(bytes.data(), bytes.size(), onItsSide ? SIZE{size.cy, size.cx} : size);
     if (!decoded) throw RunTimeError::invalidPicture(name);
-    SourcePicture source{std::move(decoded->bgrx), nullptr};
+    Pixels upright = uprightPixels(std::move(*decoded), orientation);
+    SourcePicture source{std::move(upright.bgrx), nullptr};
     Gdiplus::GpBitmap* bitmap = nullptr;
-    if (gdip::GdipCreateBitmapFromScan0(decoded->width, decoded->height, decoded->width * 4,
+    if (gdip::GdipCreateBitmapFromScan0(upright.width, upright.height, upright.width * 4,
                                         PixelFormat32bppRGB, source.pixels.data(),
                                         &bitmap) != Gdiplus::Ok ||
         !bitmap) {
         throw RunTimeError::invalidPicture(name);
     }
     source.image.reset(bitmap);
-    if (orientation != 1 &&
-        gdip::GdipImageRotateFlip(bitmap, uprightTurns[orientation - 1]) != Gdiplus::Ok) {
-        throw RunTimeError::invalidPicture(name);
-    }
     return source;
 }
 
