@@ -87,5 +87,5 @@ JpegCheck checkJpeg(const unsigned char* data, std::size_t size) {
     DescriptionFinder finder;
     const bool startsAsJpeg = size >= 2 && data[0] == 0xFF && data[1] == 0xD8;
     const bool complete = isCompleteJpegStream(in, finder);
-    return {startsAsJpeg && !complete, 1, finder.description()};
+    return {startsAsJpeg && !complete, finder.description()};
 }

@@ -35,8 +35,7 @@ private:
 // file that does not start as a JPEG is left to the decoder), and the description it carries
 // (empty when it has none, or is no JPEG).
 struct JpegCheck {
-    bool rejected;
-    int orientation;
+    bool cutOff;
     std::string description;
 };
 JpegCheck checkJpeg(const unsigned char* data, std::size_t size);

@@ -13,7 +13,6 @@ struct RunTimeError {
     static RunTimeError fileNotFound(std::string name) {
         return {53, "File not found", std::move(name)};
     }
-    static RunTimeError outOfMemory() { return {7, "Out of memory", ""}; }
     static RunTimeError invalidPicture(std::string name) {
         return {481, "Invalid picture", std::move(name)};
     }
