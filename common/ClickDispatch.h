@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <new>
 #include <string>
 
 #include "RunTimeError.h"
@@ -8,21 +9,29 @@
 #include "WindowDescription.h"
 
 // Runs the bound click handler and turns the way it ended into the program's exit status. The quiz
-// ends the program by ProgramEnd; a failing platform call arrives as RunTimeError, which is written
-// to standard error as one line and handed to showErrorBox (the platform's modal box) before the
-// status 1. Both platforms dispatch the click through this, so they report errors alike.
+// ends the program by ProgramEnd; a failing platform call arrives as RunTimeError, and memory
+// that ran out as error 7. An error is written to standard error as one line first, so that it is
+// reported even when showErrorBox (the port's modal box) cannot show it, and ends in status 1.
+// Every port dispatches the click through this, so they report errors alike.
 template <typename ShowErrorBox>
 int runClickHandler(ClickHandler handler, UiPort& ui, ShowErrorBox showErrorBox) {
+    RunTimeError error{};
     try {
         handler(ui);
         return 0;
     } catch (const ProgramEnd& end) {
         return end.exitStatus;
-    } catch (const RunTimeError& error) {
-        std::fprintf(stderr, "torvamik: %s\n", error.report().c_str());
-        std::fflush(stderr);
-        showErrorBox("Run-time error '" + std::to_string(error.number) + "':\n\n" +
-                     error.description + "\n\n" + error.fileName);
-        return 1;
+    } catch (const RunTimeError& caught) {
+        error = caught;
+    } catch (const std::bad_alloc&) {
+        error = RunTimeError::outOfMemory();
     }
+    std::fprintf(stderr, "torvamik: %s\n", error.report().c_str());
+    std::fflush(stderr);
+    try {
+        showErrorBox(error.boxText());
+    } catch (...) {
+        // The line above has reported the error already.
+    }
+    return 1;
 }

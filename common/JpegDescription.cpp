@@ -1,8 +1,5 @@
 #include "JpegDescription.h"
 
-#include "JpegCompleteness.h"
-#include "MemoryBytes.h"
-
 namespace {
 
 constexpr std::string_view descriptionKey = "Description";
@@ -80,12 +77,4 @@ std::optional<std::string> descriptionInComment(std::string_view comment) {
         rest.remove_prefix(length);
     }
     return description;
-}
-
-JpegCheck checkJpeg(const unsigned char* data, std::size_t size) {
-    MemoryBytes in(data, size);
-    DescriptionFinder finder;
-    const bool startsAsJpeg = size >= 2 && data[0] == 0xFF && data[1] == 0xD8;
-    const bool complete = isCompleteJpegStream(in, finder);
-    return {startsAsJpeg && !complete, finder.description()};
 }

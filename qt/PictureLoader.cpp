@@ -12,8 +12,8 @@
 #include <string>
 #include <utility>
 
-#include "JpegCompleteness.h"
-#include "JpegDescription.h"
+#include "JpegCheck.h"
+#include "PictureRule.h"
 #include "RunTimeError.h"
 
 namespace {
@@ -104,7 +104,8 @@ std::optional<PictureFileIdentity> currentPictureFile(std::string_view fileName)
     return identityOf(info);
 }
 
-QImage loadPicture(std::string_view fileName, QSize targetSize, PictureFileIdentity* identity) {
+QImage loadPicture(std::string_view fileName, QSize targetSize, PictureFileIdentity* identity,
+                   std::int64_t workingBytesAllowed) {
     const std::string name(fileName);
     QFile file;
     if (!file.open(openPictureFile(name, identity), QIODevice::ReadOnly,
@@ -115,24 +116,25 @@ QImage loadPicture(std::string_view fileName, QSize targetSize, PictureFileIdent
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
-    reader.setAllocationLimit(maxDecodedMegabytes);
+    reader.setAllocationLimit(static_cast<int>(maxJpegOutputBytes / (1024 * 1024)));
     const QByteArray format = reader.format();
     if (format.isEmpty()) throw RunTimeError::invalidPicture(name);
     std::string description;
     if (format == "jpeg") {
-        // Qt decodes a cut-off JPEG with a grey tail and only a warning, so the loader checks
-        // that it runs to its end marker first, and takes its description on the way.
+        // Qt decodes a cut-off JPEG with a grey tail and only a warning, so the loader walks it
+        // to its end marker first, and takes its memory and description on the way.
         ByteStream in(file);
-        DescriptionFinder finder;
-        const bool complete = file.seek(0) && isCompleteJpegStream(in, finder);
-        if (!complete || !file.seek(0)) throw RunTimeError::invalidPicture(name);
-        description = finder.description();
+        if (!file.seek(0)) throw RunTimeError::invalidPicture(name);
+        const JpegCheck jpeg = checkJpeg(in);
+        if (jpeg.rejected || jpeg.workingBytes > workingBytesAllowed || !file.seek(0)) {
+            throw RunTimeError::invalidPicture(name);
+        }
+        description = jpeg.description;
     } else {
         // Other formats decode at full size, and smooth scaling first copies an 8-bit picture to
         // 32 bits: only the pixel cap keeps that copy small.
         const QSize fullSize = reader.size();
-        if (!fullSize.isValid() ||
-            static_cast<qint64>(fullSize.width()) * fullSize.height() > maxFullSizePixels) {
+        if (!fullSizePictureFits(fullSize.width(), fullSize.height())) {
             throw RunTimeError::invalidPicture(name);
         }
     }

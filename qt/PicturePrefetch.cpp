@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <utility>
 
 namespace {
@@ -10,6 +11,10 @@ namespace {
 // it was read might change again with the same times and size. Such a file is read again when
 // shown.
 constexpr auto settledAfter = std::chrono::seconds(2);
+
+// A read ahead may run beside the load of the picture due now, so it takes on only pictures
+// that decode in little memory; a larger one is read when shown, with the machine to itself.
+constexpr std::int64_t readAheadWorkingBytes = 64LL * 1024 * 1024;
 
 }  // namespace
 
@@ -22,15 +27,19 @@ void PicturePrefetch::start(const std::string& fileName, QSize targetSize) {
         return read.fileName == fileName && read.targetSize == targetSize;
     });
     if (reading) return;
-    reads_.push_back(
-        {fileName, targetSize, std::async(std::launch::async, readAhead, fileName, targetSize)});
+    try {
+        reads_.push_back({fileName, targetSize,
+                          std::async(std::launch::async, readAhead, fileName, targetSize)});
+    } catch (...) {
+        // No thread, or no memory for one: the picture is read when shown.
+    }
 }
 
 PicturePrefetch::Result PicturePrefetch::readAhead(const std::string& fileName, QSize targetSize) {
     Result result;
     const auto start = std::chrono::system_clock::now();
     try {
-        result.picture = loadPicture(fileName, targetSize, &result.identity);
+        result.picture = loadPicture(fileName, targetSize, &result.identity, readAheadWorkingBytes);
     } catch (...) {
         // Whatever went wrong happens again, and is reported, when the picture is shown.
     }

@@ -13,7 +13,9 @@
 // a box, so that showing one costs only the painting. A picture read ahead is handed out only if
 // its name still leads to the same unchanged file, and only if that file had not changed just
 // before it was read. In every other case, and when reading it failed, the caller loads the
-// picture itself, so that what is shown and every error stay those of a load when shown.
+// picture itself, so that what is shown and every error stay those of a load when shown. A
+// picture that takes much memory to decode is not read ahead: two such reads at once could
+// exhaust a small machine.
 class PicturePrefetch {
 public:
     PicturePrefetch() = default;

@@ -3,13 +3,13 @@
 #include <string_view>
 
 // Pictures read from the page's own folder by name and decoded by the browser. Each name is
-// fetched once per page load.
+// fetched once per page load, within 20 s and the picture rule's file size.
 namespace page {
 
-// Starts fetching and decoding the picture in the background; failures wait for showPicture.
+// Starts fetching the picture in the background; failures wait for showPicture.
 void preparePicture(std::string_view fileName);
-// Shows the picture in the picture area. Throws RunTimeError 53 when it cannot be fetched, 481
-// when it is cut off before its end marker or does not decode.
+// Shows the picture in the picture area. Throws RunTimeError 53 when it cannot be fetched in
+// time, 481 when it is over the picture rule, cut off before its end marker or does not decode.
 void showPicture(std::string_view fileName);
 
 }  // namespace page

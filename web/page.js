@@ -4,9 +4,10 @@ var torvamikPage = {
     window: null,
     button: null,
     pictureArea: null,
-    bytes: new Map(),     // picture name -> promise of its bytes (null if it could not be read)
-    decoding: new Map(),  // picture name -> promise of a decoded <img> (null if it did not decode)
-    lastBytes: null,      // the bytes of the latest pictureSize(), for copyPicture()
+    bytes: new Map(),     // picture name -> promise of its bytes, or of a failure code
+    lastBytes: null,      // the bytes of the latest pictureSize(), for copyPicture() and load()
+    loaded: null,         // the <img> of the latest load(), until show()
+    pictureTimeoutMs: 20000,
 
     // The page may already hold the window, written by the build from the same markup.
     buildWindow(markup, caption, formName, buttonName, pictureName) {
@@ -96,48 +97,68 @@ var torvamikPage = {
         });
     },
 
-    // Each picture is fetched once per page load; a picture shown again is decoded again.
-    fetchBytes(name) {
-        if (!this.bytes.has(name)) {
-            this.bytes.set(name, fetch(encodeURIComponent(name))
-                .then(response => response.ok ? response.arrayBuffer() : null)
-                .then(buffer => buffer && new Uint8Array(buffer))
-                .catch(() => null));
-        }
+    // Each picture is fetched once per page load, and must come within pictureTimeoutMs: a
+    // server that never answers (a FIFO under the name) would otherwise hold the quiz forever.
+    // Resolves to its bytes, or to -1 when it cannot be had and -2 when it is over maxBytes,
+    // which a Content-Length tells before the body comes.
+    fetchBytes(name, maxBytes) {
+        if (!this.bytes.has(name)) this.bytes.set(name, this.download(name, maxBytes));
         return this.bytes.get(name);
     },
 
-    decode(name) {
-        return this.fetchBytes(name).then(bytes => {
-            if (!bytes) return null;
-            const image = new Image();
-            image.alt = '';
-            image.src = URL.createObjectURL(new Blob([bytes], {type: 'image/jpeg'}));
-            return image.decode().then(() => image, () => {
-                URL.revokeObjectURL(image.src);
-                return null;
-            });
-        });
+    async download(name, maxBytes) {
+        const abort = new AbortController();
+        const timer = setTimeout(() => abort.abort(), this.pictureTimeoutMs);
+        try {
+            const response = await fetch(encodeURIComponent(name), {signal: abort.signal});
+            if (!response.ok) return -1;
+            if (Number(response.headers.get('Content-Length')) > maxBytes) return -2;
+            const bytes = new Uint8Array(await response.arrayBuffer());
+            return bytes.length > maxBytes ? -2 : bytes;
+        } catch (error) {
+            return -1;
+        } finally {
+            clearTimeout(timer);
+            abort.abort();
+        }
     },
 
-    prepare(name) {
-        if (!this.decoding.has(name)) this.decoding.set(name, this.decode(name));
-    },
+    prepare(name, maxBytes) { this.fetchBytes(name, maxBytes); },
 
-    async pictureSize(name) {
-        this.lastBytes = await this.fetchBytes(name);
-        return this.lastBytes ? this.lastBytes.length : -1;
+    async pictureSize(name, maxBytes) {
+        const bytes = await this.fetchBytes(name, maxBytes);
+        this.lastBytes = typeof bytes === 'number' ? null : bytes;
+        return this.lastBytes ? this.lastBytes.length : bytes;
     },
 
     copyPicture(destination) { HEAPU8.set(this.lastBytes, destination); },
 
-    // Shows the decoded picture with its own description as its text, or returns false when it
-    // does not decode.
-    async show(name, description) {
-        this.prepare(name);
-        const image = await this.decoding.get(name);
-        this.decoding.delete(name);
-        if (!image) return false;
+    // Loads the bytes of the latest pictureSize() as an <img>, which tells its natural size
+    // before it is decoded; false when the browser cannot read it as a picture.
+    async load() {
+        if (this.loaded) URL.revokeObjectURL(this.loaded.src);
+        const image = this.loaded = new Image();
+        image.alt = '';
+        image.src = URL.createObjectURL(new Blob([this.lastBytes], {type: 'image/jpeg'}));
+        return new Promise(resolve => {
+            image.onload = () => resolve(true);
+            image.onerror = () => resolve(false);
+        });
+    },
+
+    loadedSize() { return [this.loaded.naturalWidth, this.loaded.naturalHeight]; },
+
+    // Decodes the loaded picture and shows it with its own description as its text; false when
+    // it does not decode.
+    async show(description) {
+        const image = this.loaded;
+        this.loaded = null;
+        try {
+            await image.decode();
+        } catch (error) {
+            URL.revokeObjectURL(image.src);
+            return false;
+        }
         image.alt = description;
         const previous = this.pictureArea.firstChild;
         this.pictureArea.replaceChildren(image);

@@ -10,12 +10,12 @@
 
 // jpeglib.h needs FILE and size_t declared first.
 #include <jpeglib.h>
+// After jpeglib.h, which it needs.
+#include <jerror.h>
+
+#include "PictureRule.h"
 
 namespace {
-
-// A last guard: the shared rule refuses such pictures before, and a 32-bit process could not
-// hold this much beside everything else.
-constexpr std::uint64_t maxPixelBytes = 512ULL * 1024 * 1024;
 
 struct ErrorManager {
     jpeg_error_mgr base;  // first, so that libjpeg's pointer to it reaches the jump too
@@ -85,17 +85,26 @@ void cmykToBgrx(std::vector<unsigned char>& pixels, bool inverted) {
     }
 }
 
-int ceilDiv(std::int64_t numerator, std::int64_t denominator) {
-    return static_cast<int>((numerator + denominator - 1) / denominator);
+std::int64_t ceilDiv(std::int64_t numerator, std::int64_t denominator) {
+    return (numerator + denominator - 1) / denominator;
+}
+
+std::int64_t outputBytes(int width, int height, int eighths) {
+    return ceilDiv(std::int64_t{width} * eighths, 8) * ceilDiv(std::int64_t{height} * eighths, 8) *
+           4;
 }
 
 }  // namespace
 
 int jpegScaleEighths(int width, int height, SIZE target) {
-    if (width <= 0 || height <= 0 || target.cx <= 0 || target.cy <= 0) return 8;
-    const int eighths =
-        (std::max)(ceilDiv(8LL * target.cx, width), ceilDiv(8LL * target.cy, height));
-    return eighths < 1 ? 1 : eighths > 8 ? 8 : eighths;
+    if (width <= 0 || height <= 0 || target.cx <= 0 || target.cy <= 0) return 1;
+    int eighths = static_cast<int>(
+        (std::max)(ceilDiv(8LL * target.cx, width), ceilDiv(8LL * target.cy, height)));
+    eighths = eighths < 1 ? 1 : eighths > 8 ? 8 : eighths;
+    // A very long, thin picture would be decoded near full size for its short side; the rule
+    // lets through what fits at 1/8, so the reduction never gives less.
+    while (eighths > 1 && outputBytes(width, height, eighths) > maxJpegOutputBytes) --eighths;
+    return eighths;
 }
 
 std::optional<Pixels> decodeJpeg(const unsigned char* data, std::size_t size, SIZE target) {
@@ -105,18 +114,19 @@ std::optional<Pixels> decodeJpeg(const unsigned char* data, std::size_t size, SI
     d.errors.base.error_exit = jumpBack;
     d.errors.base.output_message = stayQuiet;
     const std::unique_ptr<jpeg_decompress_struct, DecompressionDestroyer> owner(&d.info);
-    if (!readHeader(d, data, static_cast<unsigned long>(size), target)) return std::nullopt;
+    // Memory that runs out is error 7 on every port, not a bad picture.
+    const auto failure = [&d]() -> std::optional<Pixels> {
+        if (d.errors.base.msg_code == JERR_OUT_OF_MEMORY) throw std::bad_alloc();
+        return std::nullopt;
+    };
+    if (!readHeader(d, data, static_cast<unsigned long>(size), target)) return failure();
 
     const std::uint64_t bytes = std::uint64_t{d.info.output_width} * d.info.output_height * 4;
-    if (bytes == 0 || bytes > maxPixelBytes) return std::nullopt;
+    if (bytes == 0 || bytes > static_cast<std::uint64_t>(maxJpegOutputBytes)) return std::nullopt;
     Pixels decoded{
         static_cast<int>(d.info.output_width), static_cast<int>(d.info.output_height), {}};
-    try {
-        decoded.bgrx.resize(static_cast<std::size_t>(bytes));
-    } catch (const std::bad_alloc&) {
-        return std::nullopt;
-    }
-    if (!readRows(d, decoded.bgrx.data())) return std::nullopt;
+    decoded.bgrx.resize(static_cast<std::size_t>(bytes));
+    if (!readRows(d, decoded.bgrx.data())) return failure();
     if (d.info.out_color_space == JCS_CMYK) cmykToBgrx(decoded.bgrx, d.info.saw_Adobe_marker);
     return decoded;
 }

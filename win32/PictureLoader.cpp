@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "JpegCheck.h"
 #include "JpegDecoder.h"
-#include "JpegDescription.h"
 #include "Orientation.h"
 #include "PictureFile.h"
 #include "PictureRule.h"
@@ -45,10 +45,6 @@ struct SourcePicture {
     std::vector<unsigned char> pixels;
     GdipImage image;
 };
-
-bool isJpeg(const std::vector<unsigned char>& bytes) {
-    return bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xD8;
-}
 
 SIZE imageSize(Gdiplus::GpImage* image) {
     UINT width = 0;
@@ -153,7 +149,7 @@ LoadedPicture loadPicture(std::string_view fileName, SIZE size) {
     // One walk over the file: whether a JPEG is refused, how it is turned, and its description.
     const JpegCheck jpeg = checkJpeg(bytes.data(), bytes.size());
     if (jpeg.rejected) throw RunTimeError::invalidPicture(name);
-    const SourcePicture source = isJpeg(bytes)
+    const SourcePicture source = jpeg.isJpeg
                                      ? decodeJpegPicture(bytes, jpeg.orientation, size, name)
                                      : decodeOtherPicture(bytes, name);
     return {drawStretched(source.image.get(), size, name), toWide(jpeg.description)};

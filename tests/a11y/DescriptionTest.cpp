@@ -4,7 +4,7 @@
 #include <QImageReader>
 #include <QSet>
 
-#include "JpegDescription.h"
+#include "JpegCheck.h"
 #include "PictureSet.h"
 
 // Picture descriptions: the reader every port shares, and the default pictures carrying them.

@@ -32,16 +32,20 @@ void writeFile(const QString& name, const QByteArray& bytes, bool settled = fals
 }
 
 // A grey square JPEG of any side (a multiple of 16) in two bits per 8 x 8 block: one-bit
-// Huffman codes for "no change of DC" and "end of block".
-QByteArray greyJpeg(int side) {
+// Huffman codes for "no change of DC" and "end of block". A progressive one has only its first
+// scan, the DC values, in one bit per block.
+QByteArray greyJpeg(int side, bool progressive = false) {
     QByteArray data = QByteArray("\xff\xd8\xff\xdb\x00\x43\x00", 7) + QByteArray(64, '\x01');
     const char high = static_cast<char>(side >> 8), low = static_cast<char>(side & 0xff);
-    data += QByteArray("\xff\xc0\x00\x0b\x08", 5) + high + low + high + low;
+    data += QByteArray(progressive ? "\xff\xc2\x00\x0b\x08" : "\xff\xc0\x00\x0b\x08", 5) + high +
+            low + high + low;
     data += QByteArray("\x01\x01\x11\x00", 4);
     for (const char tableClass : {'\x00', '\x10'})
         data += QByteArray("\xff\xc4\x00\x14", 4) + tableClass + '\x01' + QByteArray(16, '\x00');
-    data += QByteArray("\xff\xda\x00\x08\x01\x01\x00\x00\x3f\x00", 10);
-    data += QByteArray(static_cast<qsizetype>(qint64(side / 8) * (side / 8) / 4), '\x00');
+    data += QByteArray("\xff\xda\x00\x08\x01\x01\x00\x00", 8) +
+            QByteArray(progressive ? "\x00\x00" : "\x3f\x00", 2);
+    const qint64 blocks = qint64(side / 8) * (side / 8);
+    data += QByteArray(static_cast<qsizetype>(progressive ? blocks / 8 : blocks / 4), '\x00');
     return data + QByteArray("\xff\xd9", 2);
 }
 
@@ -88,6 +92,9 @@ TEST(Picture, EachFileGivesAPictureOrAnError) {
         // A JPEG decodes at down to an eighth of its size: 20000 fits the allocation cap.
         {"JPEG 20000 x 20000", greyJpeg(20000), ""},
         {"JPEG 36000 x 36000", greyJpeg(36000), "error 481"},
+        // A progressive one is held whole: 10000 x 10000 fits the coefficient cap, 12496 not.
+        {"progressive JPEG 10000 x 10000", greyJpeg(10000, true), ""},
+        {"progressive JPEG 12496 x 12496", greyJpeg(12496, true), "error 481"},
     };
     QString previous;
     for (const auto& row : rows) {
@@ -129,6 +136,19 @@ TEST(Picture, ReadAheadIsUsedOnlyForAnUnchangedFile) {
         const bool nowRed = change != "none" && change != "written just before";
         const QString expected = change == "removed" ? "error 53" : nowRed ? "1.jpg" : "3.jpg";
         EXPECT_EQ(showOrError(shown, "3vv.jpg"), expected);
+    }
+}
+
+// A read ahead takes on only a picture that decodes in little memory; a larger one is read when
+// shown, so that two of them never decode at once.
+TEST(Picture, ReadAheadLeavesPicturesThatTakeMuchMemory) {
+    ShownProgram shown;
+    const QSize size = shown.window.pictureArea().sizeInDevicePixels();
+    for (const bool progressive : {false, true}) {
+        writeFile("3vv.jpg", greyJpeg(10000, progressive), true);
+        PicturePrefetch prefetch;
+        prefetch.start("3vv.jpg", size);
+        EXPECT_EQ(prefetch.take("3vv.jpg", size).isNull(), progressive);
     }
 }
 
