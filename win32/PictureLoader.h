@@ -26,7 +26,9 @@ struct LoadedPicture {
     std::wstring description;
 };
 
-// Reads a picture file by bare name from the current directory and draws it stretched to fill
-// size device pixels, into a bitmap that the screen can take as it is.
+// Reads a picture file by bare name from the current directory and draws it upright (as its EXIF
+// orientation says) and stretched to fill size device pixels, into a bitmap that the screen can
+// take as it is. A JPEG is decoded by libjpeg-turbo already reduced towards that size; PNG, GIF
+// and BMP by GDI+ at full size, so they are refused above the shared pixel cap.
 // Throws RunTimeError 53 for a missing file and 481 for anything that is no readable picture.
 LoadedPicture loadPicture(std::string_view fileName, SIZE size);

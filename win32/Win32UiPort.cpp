@@ -4,18 +4,23 @@
 #include "PictureLoader.h"
 #include "RunTimeError.h"
 #include "WideText.h"
+#include "YesNoBox.h"
 
-Win32UiPort::Win32UiPort(MainWindow& window, SteadyClock clock)
-    : window_(window), clock_(clock) {}
+Win32UiPort::Win32UiPort(MainWindow& window, SteadyClock clock) : window_(window), clock_(clock) {}
 
 Answer Win32UiPort::askYesNo(std::string_view prompt, std::string_view title) {
     endIfWindowClosed();
-    // Windows' own Yes/No box has no close button and ignores Escape, so it ends only through
-    // one of the two answers; no icon flag, so it shows none.
-    const int answer = MessageBoxW(window_.handle(), toWide(prompt).c_str(), toWide(title).c_str(),
-                                   MB_YESNO | MB_DEFBUTTON1 | MB_APPLMODAL | MB_SETFOREGROUND);
+    const int answer = askJahEi(window_.handle(), toWide(prompt), toWide(title));
     endIfWindowClosed();
-    return answer == IDNO ? AnswerNo : AnswerYes;
+    switch (answer) {
+        case IDYES:
+            return AnswerYes;
+        case IDNO:
+            return AnswerNo;
+        default:
+            // The system shows no box only when it lacks the memory for one.
+            throw RunTimeError::outOfMemory();
+    }
 }
 
 void Win32UiPort::showMessage(std::string_view prompt, std::string_view title) {

@@ -12,7 +12,7 @@ read -ra launcher <<<"${TORVAMIK_LAUNCHER:-}"
 work=$(mktemp -d) pid="" main="" box="" boxes=0 hwm=0 base=0 turn=0 score=0 picture="" programArgs=()
 pictures=$work/pictures err=$work/stderr transcript=$work/probe
 underWine() { [ -n "${TORVAMIK_PROBE:-}" ]; }
-if underWine; then yes=y no=n; else yes=j no=e; fi
+yes=j no=e
 # Keys that answer Jah and Ei and close a feedback box, taken in turn; a case may set others.
 yesKeys=("$yes") noKeys=("$no") closeKeys=(Return)
 # The answer key and the statements, in the order asked.
@@ -124,7 +124,7 @@ ask() {
     press $keys
     waitBox "the feedback box of question $((turn + 1))"
     press "${closeKeys[turn % ${#closeKeys[@]}]}"
-    printf 'box Torvamik!|%s|Yes No\nbox Torvamik!|Vastus oli %s!|OK\n' "${statement[turn]}" \
+    printf 'box Torvamik!|%s|Jah Ei\nbox Torvamik!|Vastus oli %s!|OK\n' "${statement[turn]}" \
         "$verdict" >>"$work/expected"
     turn=$((turn + 1))
     [ "$1" = r ] && score=$((score + 1)) picture="$((6 - score))õv.jpg"

@@ -75,6 +75,8 @@ int wmain(int argc, wchar_t* argv[]) {
             if (GetWindowLongW(b, GWL_STYLE) & WS_VISIBLE) line += text(b) + " ";
         }
         std::erase(line, '&');
+        // A closing box is hidden before its buttons go: a read that overlapped that is dropped.
+        if (!IsWindowVisible(open)) continue;
         report("box", line.substr(0, line.size() - 1), box);
     }
     return main && !IsWindow(main) ? 0 : 1;

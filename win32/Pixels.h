@@ -1,0 +1,11 @@
+#pragma once
+
+#include <vector>
+
+// A picture as 32-bit pixels in GDI+'s byte order (blue, green, red, unused), top-down rows of
+// width * 4 bytes.
+struct Pixels {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> bgrx;
+};
