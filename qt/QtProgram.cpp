@@ -1,6 +1,7 @@
 #include "QtProgram.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <cstdio>
 #include <cstdlib>
@@ -87,6 +88,9 @@ void holdBackRuntimeDirectoryReport(QtMsgType type, const QMessageLogContext& co
     qInstallMessageHandler(holdBackRuntimeDirectoryReport);
     QApplication application(argc, argv);
     qInstallMessageHandler(nullptr);
+    // libjpeg's warnings about damage it reads past (stray bytes, say) would land on stderr,
+    // which carries nothing but a run-time error's one line.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.jpeg.warning=false"));
     QtProgram program(description, clock);
     const int status = program.run();
     // The program ends at once: a picture still being read ahead on the worker thread must not

@@ -114,17 +114,6 @@ TEST(JpegCheck, RefusesWhatIsCutOffMalformedOrOverTheMemoryRule) {
     EXPECT_FALSE(check("\x89PNG\r\n\x1a\n").rejected);
 }
 
-TEST(JpegCheck, CountsTheMemoryOfBuffersHeldForTheWholePicture) {
-    const auto workingBytes = [](const std::string& header) {
-        return check(jpeg(header + data)).workingBytes;
-    };
-    EXPECT_EQ(workingBytes(frame(0xC0, 20000, 20000) + scan()), 2500LL * 2500 * 4);
-    EXPECT_EQ(workingBytes(frame(0xC2, 10000, 10000) + scan()), 1250LL * 1250 * (4 + 128));
-    // 4:2:0 colour: the luma's blocks padded to whole 2 x 2 units, the chroma's a quarter.
-    EXPECT_EQ(workingBytes(frame(0xC2, 100, 100, "\x22\x11\x11") + scan()),
-              13LL * 13 * 4 + (14 * 14 + 2 * 7 * 7) * 128);
-}
-
 TEST(JpegCheck, ReadsTheExifOrientationOfTheFirstExifSegment) {
     const std::string picture = frame(0xC0, 16, 16) + scan() + data;
     std::string cut = exif(6);
