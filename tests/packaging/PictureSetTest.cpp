@@ -60,7 +60,7 @@ TEST(PictureSet, FourteenVisiblyDifferentJpegsOfTwiceThePictureAreaUnderTheExact
     }
     EXPECT_EQ(descriptions.size(), 14);
     for (const QChar letter : QStringLiteral("õäöü"))
-        EXPECT_TRUE(descriptions.values().join(' ').contains(letter)) << letter.unicode();
+        EXPECT_TRUE(descriptions.values().join(' ').contains(letter)) << int{letter.unicode()};
     for (std::size_t i = 0; i < pictures.size(); ++i) {
         for (std::size_t j = i + 1; j < pictures.size(); ++j) {
             // JPEG noise stays far below 1; a changed mood or badge shows well above it.
