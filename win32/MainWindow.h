@@ -20,7 +20,6 @@ public:
     MainWindow& operator=(const MainWindow&) = delete;
 
     HWND handle() const { return window_; }
-    HWND button() const { return button_; }
     bool isClosed() const { return closed_; }
 
     void show(int showCommand);
