@@ -13,10 +13,14 @@ std::int64_t roundUp(std::int64_t value, std::int64_t multiple) {
 }
 
 std::int64_t outputBytesAtOneEighth(const JpegFrame& frame) {
-    return ceilDiv(frame.width, 8) * ceilDiv(frame.height, 8) * 4;
+    return jpegOutputBytes(frame.width, frame.height, 1);
 }
 
 }  // namespace
+
+std::int64_t jpegOutputBytes(std::int64_t width, std::int64_t height, int eighths) {
+    return ceilDiv(width * eighths, 8) * ceilDiv(height * eighths, 8) * 4;
+}
 
 std::int64_t jpegCoefficientBytes(const JpegFrame& frame) {
     int maxHorizontal = 1;

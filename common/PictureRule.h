@@ -35,6 +35,8 @@ struct JpegFrame {
     bool wholeImageBuffers = false;
 };
 
+// The output of a JPEG decoded at eighths/8 of its size, as libjpeg rounds it, at 4 bytes a pixel.
+std::int64_t jpegOutputBytes(std::int64_t width, std::int64_t height, int eighths);
 std::int64_t jpegCoefficientBytes(const JpegFrame& frame);
 // The memory the rule counts for decoding the JPEG: its smallest output, and its coefficients
 // when the decoder keeps them whole.

@@ -89,11 +89,6 @@ std::int64_t ceilDiv(std::int64_t numerator, std::int64_t denominator) {
     return (numerator + denominator - 1) / denominator;
 }
 
-std::int64_t outputBytes(int width, int height, int eighths) {
-    return ceilDiv(std::int64_t{width} * eighths, 8) * ceilDiv(std::int64_t{height} * eighths, 8) *
-           4;
-}
-
 }  // namespace
 
 int jpegScaleEighths(int width, int height, SIZE target) {
@@ -103,7 +98,7 @@ int jpegScaleEighths(int width, int height, SIZE target) {
     eighths = eighths < 1 ? 1 : eighths > 8 ? 8 : eighths;
     // A very long, thin picture would be decoded near full size for its short side; the rule
     // lets through what fits at 1/8, so the reduction never gives less.
-    while (eighths > 1 && outputBytes(width, height, eighths) > maxJpegOutputBytes) --eighths;
+    while (eighths > 1 && jpegOutputBytes(width, height, eighths) > maxJpegOutputBytes) --eighths;
     return eighths;
 }
 
