@@ -1,4 +1,4 @@
-// The real program, started exactly as app/main.cpp starts it, with a probe that Qt installs
+// The real program, started exactly as src/app/main.cpp starts it, with a probe that Qt installs
 // while it builds the application object. TORVAMIK_BENCH_PROBE chooses the probe: "first-paint"
 // reports the first paint of the window and stops, "play" plays the whole quiz. The optional
 // argument is the clock's speed: a played run may shorten its pauses, which changes neither its
