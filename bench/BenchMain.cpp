@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Torvamik! developers
+// SPDX-License-Identifier: MIT
 // Measures the program against references taken in the same run and prints a table, then the
 // figures as one JSON object on the last line. Run it through bench/run, which builds in Release
 // and gives it an X display of its own.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Torvamik! developers
+// SPDX-License-Identifier: MIT
 // The reference for start-up and memory: a Qt window of the program's size holding one push
 // button with the program's caption, and nothing else. Text is the costly part of any window (the
 // font database), so this is the least a window like the program's can cost. It has the same

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Torvamik! developers
+// SPDX-License-Identifier: MIT
 // One huge JPEG, shown or decoded once. "program" shows it through the program's port in the real
 // window; "library" decodes it with libjpeg-turbo's own 1/8 scaling into a 32-bit picture, the
 // least any program reading the file with that library can do. Writes "huge MILLISECONDS

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Torvamik! developers
+// SPDX-License-Identifier: MIT
 // Writes photo-like JPEG pictures for the benchmarks: a soft landscape of colour gradients with
 // fine grain, so that the files are as hard to decode as camera pictures of the size, not flat
 // areas that decode for free. Usage: torvamik_bench_make_pictures FOLDER WIDTH HEIGHT NAME...

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Torvamik! developers
+// SPDX-License-Identifier: MIT
 // A real five-second pause of the quiz in the real window, against the same wait written as a
 // loop that calls processEvents() until the time has passed. Writes
 // "reference WALL_SECONDS CPU_SECONDS" and then "pause WALL_SECONDS CPU_SECONDS" per pause.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Torvamik! developers
+// SPDX-License-Identifier: MIT
 // The real program, started exactly as src/app/main.cpp starts it, with a probe that Qt installs
 // while it builds the application object. TORVAMIK_BENCH_PROBE chooses the probe: "first-paint"
 // reports the first paint of the window and stops, "play" plays the whole quiz. The optional

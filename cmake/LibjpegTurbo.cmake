@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Torvamik! developers
+# SPDX-License-Identifier: MIT
 # libjpeg-turbo for the Windows program, built from Debian's source package inside the cross build
 # (static, SIMD through nasm) and offered as the target torvamik_libjpeg. scripts/fetch-libjpeg-turbo
 # puts the source where TORVAMIK_LIBJPEG_TURBO_SOURCE points by default.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Torvamik! developers
+# SPDX-License-Identifier: MIT
 # What both MinGW-w64 toolchain files share; each sets TORVAMIK_MINGW_PREFIX and the processor
 # first. The default (win32-threads) compiler suffices: the program uses no threads; the -posix
 # variant serves where only it is installed.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Torvamik! developers
+# SPDX-License-Identifier: MIT
 # Cross-compiles the program as a 64-bit Windows program with MinGW-w64 (Debian:
 # g++-mingw-w64-x86-64). The program ships as 32-bit; the tests play this build of the same sources
 # on machines that cannot run 32-bit programs under wine.

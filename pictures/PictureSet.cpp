@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Torvamik! developers
+// SPDX-License-Identifier: MIT
 #include "PictureSet.h"
 
 // The descriptions follow the drawing: the light and weather, the lynx's mood, the tick or cross

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Torvamik! developers
+// SPDX-License-Identifier: MIT
 // Draws the program's Windows icon: a small window with a cyan title bar, as three images
 // (32x32 in 2 colours, 32x32 in 16 colours, 16x16 in 16 colours), and writes it as an .ico file.
 // Usage: make_icon OUTPUT.ico

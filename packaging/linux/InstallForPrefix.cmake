@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Torvamik! developers
+# SPDX-License-Identifier: MIT
 # Runs at install time: the desktop entry and the manual page name the program and its picture
 # folder by absolute path, so they are written for the prefix being installed to.
 get_filename_component(prefix "${CMAKE_INSTALL_PREFIX}" ABSOLUTE)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Torvamik! developers
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Tells Qt's accessibility what the program's own widgets are: the main window is a frame and

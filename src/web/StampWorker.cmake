@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Torvamik! developers
+# SPDX-License-Identifier: MIT
 # Writes FOLDER/worker.js from TEMPLATE with the list of the page's FILES and, as the name of its
 # cache, a hash of their content, so that each build keeps its own copy and drops the last one.
 # Usage: cmake -DFOLDER=... -DFILES=a,b,... -DTEMPLATE=... -P StampWorker.cmake

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Torvamik! developers
+// SPDX-License-Identifier: MIT
 // The window is already in the page; its program loads once that has been painted.
 requestAnimationFrame(() => setTimeout(() => {
     const program = document.createElement('script');

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Torvamik! developers
+// SPDX-License-Identifier: MIT
 // The page side of the web port: the declared window as HTML, its modal boxes and its pictures.
 // The C++ side calls these functions through EM_JS; nothing here knows the quiz.
 var torvamikPage = {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Torvamik! developers
+// SPDX-License-Identifier: MIT
 // The page's service worker. Every request goes to the server first, past the HTTP cache's own
 // idea of freshness, so a new build or a replaced picture is seen on the next load; only a request
 // that fails for want of a network is answered from the copies kept here. The page's files are

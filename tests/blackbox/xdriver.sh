@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Torvamik! developers
+# SPDX-License-Identifier: MIT
 # Drives the real program in an X session from with-xsession as a player would: starts it in a
 # folder of test pictures, presses keys on whichever window is active (a key sent to a named
 # window can stay held down in Xvfb), reads the screen and checks how the program ends; every wait

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Torvamik! developers
+// SPDX-License-Identifier: MIT
 // Fuzzes what every port runs on a picture file a player drops into the folder: the JPEG walk
 // with the picture rule, the EXIF orientation and the description, read from memory as Windows
 // and the web do and through the stream reader Qt uses, at a block size the input picks. Both

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Torvamik! developers
+// SPDX-License-Identifier: MIT
 // Writes the fourteen solid test pictures into a folder. Usage: make_solid_pictures DIR
 #include <cstdio>
 

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Torvamik! developers
+# SPDX-License-Identifier: MIT
 """The page in headless Chromium through Selenium, served by python3 -m http.server. Usage:
 web_test.py clicks|keyboard|real-time|layout|mobile|offline|audit|picture.RUN WEB_BUILD
 PICTURES, where RUN is a run of the picture table as tests/support/picture-runs labels it."""

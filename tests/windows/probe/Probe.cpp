@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Torvamik! developers
+// SPDX-License-Identifier: MIT
 // Reports what X cannot see of the program's windows under wine: the controls' rectangles, the
 // button's caption and state, the picture's text for screen readers, and the texts of every box,
 // one line per change, until the main window, once seen, is gone or SECONDS have passed. Line
