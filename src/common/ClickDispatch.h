@@ -13,13 +13,12 @@
 // Runs the bound click handler and turns the way it ended into the program's exit status. The quiz
 // ends the program by ProgramEnd; a failing platform call arrives as RunTimeError, and memory
 // that ran out as error 7. An error is written to standard error as one line first, so that it is
-// reported even when showErrorBox (the port's modal box) cannot show it, and ends in status 1.
-// Every port dispatches the click through this, so they report errors alike.
-template <typename ShowErrorBox>
-int runClickHandler(ClickHandler handler, UiPort& ui, ShowErrorBox showErrorBox) {
+// reported even when the port's box cannot show it, and ends in status 1. Every port dispatches
+// the click through this, so they report errors alike.
+inline int runClickHandler(const ProgramDescription& program, UiPort& ui) {
     RunTimeError error{};
     try {
-        handler(ui);
+        program.onButtonClick(ui);
         return 0;
     } catch (const ProgramEnd& end) {
         return end.exitStatus;
@@ -31,7 +30,7 @@ int runClickHandler(ClickHandler handler, UiPort& ui, ShowErrorBox showErrorBox)
     std::fprintf(stderr, "torvamik: %s\n", error.report().c_str());
     std::fflush(stderr);
     try {
-        showErrorBox(error.boxText());
+        ui.showMessage(error.boxText(), program.form.caption);
     } catch (...) {
         // The line above has reported the error already.
     }

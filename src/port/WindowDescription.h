@@ -9,19 +9,29 @@ class UiPort;
 // The program's window as static data: one form with a push button and a picture area, and the
 // one event that is bound. Every length is in twips (1/1440 inch); toPixels() is the only place
 // where they become logical pixels.
-namespace twips {
-inline constexpr int perPixel = 15;  // at 96 dots per inch
-constexpr int toPixels(int twips) {
-    return twips / perPixel;
-}
-}  // namespace twips
-
 struct RectTwips {
     int left;
     int top;
     int width;
     int height;
 };
+
+struct RectPixels {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+namespace twips {
+inline constexpr int perPixel = 15;  // at 96 dots per inch
+constexpr int toPixels(int twips) {
+    return twips / perPixel;
+}
+constexpr RectPixels toPixels(const RectTwips& rect) {
+    return {toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height)};
+}
+}  // namespace twips
 
 struct FontDescription {
     std::string_view face;

@@ -26,8 +26,8 @@ QFont buttonFont(const FontDescription& font) {
 }
 
 QRect toPixels(const RectTwips& rect) {
-    return QRect(twips::toPixels(rect.left), twips::toPixels(rect.top), twips::toPixels(rect.width),
-                 twips::toPixels(rect.height));
+    const RectPixels pixels = twips::toPixels(rect);
+    return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
 }
 
 }  // namespace

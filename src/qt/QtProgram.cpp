@@ -15,7 +15,6 @@
 #include "ClickDispatch.h"
 #include "MainWindow.h"
 #include "QtUiPort.h"
-#include "QuizMessageBox.h"
 
 QtProgram::QtProgram(const ProgramDescription& description, SteadyClock clock)
     : description_(description),
@@ -45,12 +44,7 @@ int QtProgram::run() {
 // button, so this runs once.
 void QtProgram::dispatchClick() {
     clickRunning_ = true;
-    finish(runClickHandler(description_.onButtonClick, *port_, [this](const std::string& text) {
-        if (window_->isClosed()) return;
-        QuizMessageBox box(QuizMessageBox::Kind::Ok, QString::fromStdString(text),
-                           window_->windowTitle(), window_.get());
-        box.exec();
-    }));
+    finish(runClickHandler(description_, *port_));
 }
 
 void QtProgram::finish(int status) {

@@ -8,75 +8,59 @@
 
 namespace {
 
+// In the order asked: the five statements of round 1, then those of round 2, and so on.
 constexpr std::array<CatalogueEntry,
                      QuestionCatalogue::rounds * QuestionCatalogue::questionsPerRound>
     catalogue{{
-        {1, 1,
-         "Ilvesed saavad elada ilma söömata kaks päeva nädalas, sellest rezhiimist peetakse kinni "
+        {"Ilvesed saavad elada ilma söömata kaks päeva nädalas, sellest rezhiimist peetakse kinni "
          "ka loomaaedades. Õige või vale?",
          AnswerYes},
-        {1, 2, "Ilves kuuleb 6 korda paremini kui inimene. Õige või vale?", AnswerYes},
-        {1, 3, "Looduses murrab ilves loomi rohkem, kui süüa jõuab. Õige või vale?", AnswerNo},
-        {1, 4,
-         "See on kindlasti liialdus, et iga ilvese kohta on Eestis sõltuvalt maakonnast olnud 8 "
+        {"Ilves kuuleb 6 korda paremini kui inimene. Õige või vale?", AnswerYes},
+        {"Looduses murrab ilves loomi rohkem, kui süüa jõuab. Õige või vale?", AnswerNo},
+        {"See on kindlasti liialdus, et iga ilvese kohta on Eestis sõltuvalt maakonnast olnud 8 "
          "kuni 160 jahimeest. Õige või vale?",
          AnswerNo},
-        {1, 5,
-         "Ilveste murtud loomadest saavad sageli söönuks ka hundid, rebased, kährikud, karud jm. "
+        {"Ilveste murtud loomadest saavad sageli söönuks ka hundid, rebased, kährikud, karud jm. "
          "Õige või vale?",
          AnswerYes},
-        {2, 1,
-         "Talve saabudes on ilvesepojad ainult veidi suuremad kui kodukassid ja nende ellujäämine "
+        {"Talve saabudes on ilvesepojad ainult veidi suuremad kui kodukassid ja nende ellujäämine "
          "sõltub täiesti nende emast. Õige või vale?",
          AnswerYes},
-        {2, 2,
-         "Kevade saabudes on ilvesepoegadel veel piimahambad suus ning küüned nõrgad. Õige või "
+        {"Kevade saabudes on ilvesepoegadel veel piimahambad suus ning küüned nõrgad. Õige või "
          "vale?",
          AnswerYes},
-        {2, 3, "Igast kümnest ilvesepojast saab täiskasvanuks ainult 1-2. Õige või vale?",
-         AnswerYes},
-        {2, 4, "Emaseid ilveseid sünnib ligi kaks korda rohkem kui isaseid. Õige või vale?",
-         AnswerYes},
-        {2, 5,
-         "Et kõigile jätkuks toitu, elavad metsailvesed erakuelu, loomaaedades aga, kus toitu "
+        {"Igast kümnest ilvesepojast saab täiskasvanuks ainult 1-2. Õige või vale?", AnswerYes},
+        {"Emaseid ilveseid sünnib ligi kaks korda rohkem kui isaseid. Õige või vale?", AnswerYes},
+        {"Et kõigile jätkuks toitu, elavad metsailvesed erakuelu, loomaaedades aga, kus toitu "
          "jätkub, ollakse väga kiindunud oma puurikaaslastesse. Õige või vale?",
          AnswerYes},
-        {3, 1,
-         "Varem arvati, et ilvesed hüppavad oma ohvrile selga puu otsast ja võivad rünnata ka "
+        {"Varem arvati, et ilvesed hüppavad oma ohvrile selga puu otsast ja võivad rünnata ka "
          "inimest, kuid nüüdseks on tõestatud, et nad seda ei tee. Õige või vale?",
          AnswerYes},
-        {3, 2,
-         "Ilves ei jälita kunagi oma saaki, kui seda pole õnnestunud kohe tabada. Õige või vale?",
+        {"Ilves ei jälita kunagi oma saaki, kui seda pole õnnestunud kohe tabada. Õige või vale?",
          AnswerYes},
-        {3, 3, "Ilves võib süüa läbikülmunud toitu. Õige või vale?", AnswerNo},
-        {3, 4,
-         "Ilves sööb oma saaklooma liha koos kontidega, kuid pea ja naha jätab söömata, mao ja "
+        {"Ilves võib süüa läbikülmunud toitu. Õige või vale?", AnswerNo},
+        {"Ilves sööb oma saaklooma liha koos kontidega, kuid pea ja naha jätab söömata, mao ja "
          "soolikad aga lohistab söögikohast eemale, et nad ta söögiisu ära ei rikuks. Õige või "
          "vale?",
          AnswerYes},
-        {3, 5,
-         "Ilvese eluiga loomaaias võib olla 20-25 aastat, looduses aga pool sellest. Õige või "
+        {"Ilvese eluiga loomaaias võib olla 20-25 aastat, looduses aga pool sellest. Õige või "
          "vale?",
          AnswerYes},
-        {4, 1,
-         "Ilvesel on nii laiad käpad, et igale ruutsentimeetrile rõhub ainult 40 grammi. Õige või "
+        {"Ilvesel on nii laiad käpad, et igale ruutsentimeetrile rõhub ainult 40 grammi. Õige või "
          "vale?",
          AnswerYes},
-        {4, 2,
-         "Kui juunis võib olla Eestis (koos vastsündinud poegadega) ligi 900 ilvest, siis talve "
+        {"Kui juunis võib olla Eestis (koos vastsündinud poegadega) ligi 900 ilvest, siis talve "
          "lõpuks on nendest elus vaid kolmandik. Õige või vale?",
          AnswerYes},
-        {4, 3,
-         "Inimene hävitab ilveseid kolmel moel: raiudes metsa, küttides ilveste toitu (jäneseid, "
+        {"Inimene hävitab ilveseid kolmel moel: raiudes metsa, küttides ilveste toitu (jäneseid, "
          "metskitsi, rebaseid jne) ning otseselt, ilusa kasuka ja sportliku huvi pärast. Õige või "
          "vale?",
          AnswerYes},
-        {4, 4,
-         "Looduses eelistab ilves kindlaid kände, kivisid ja puid, ka puuris on igal ilvesel oma "
+        {"Looduses eelistab ilves kindlaid kände, kivisid ja puid, ka puuris on igal ilvesel oma "
          "lemmikkohad. Õige või vale?",
          AnswerYes},
-        {4, 5,
-         "Ilvesed saavad täiskasvanuks: emased 22. elukuul ja isased 30. elukuul ehk kahe ja poole "
+        {"Ilvesed saavad täiskasvanuks: emased 22. elukuul ja isased 30. elukuul ehk kahe ja poole "
          "aasta vanuselt. Õige või vale?",
          AnswerYes},
     }};
@@ -90,4 +74,3 @@ const CatalogueEntry& QuestionCatalogue::entry(int round, int position) {
     }
     return catalogue[static_cast<std::size_t>((round - 1) * questionsPerRound + (position - 1))];
 }
-

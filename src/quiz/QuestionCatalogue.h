@@ -6,10 +6,8 @@
 
 #include "UiPort.h"
 
-// One statement of the quiz: where it is asked and which answer is right.
+// One statement of the quiz and which answer is right.
 struct CatalogueEntry {
-    int round;                   // 1 to 4
-    int position;                // 1 to 5 within the round
     std::string_view statement;  // the whole prompt, ending with " Õige või vale?"
     Answer correctAnswer;
 };

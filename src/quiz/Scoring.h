@@ -13,9 +13,6 @@ public:
     // A right answer raises the score by one, a wrong one lowers it, but never below zero.
     void recordAnswer(bool correct);
 
-    int roundScore() const { return roundScore_; }
-    bool lastAnswerCorrect() const { return lastAnswerCorrect_; }
-
     // The picture for the current standing: "5õv.jpg" after a right answer at score 1, "6vv.jpg"
     // after a wrong one at score 0. 1 is the best standing of a round, 6 the worst.
     std::string feedbackPictureName() const;

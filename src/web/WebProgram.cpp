@@ -2,10 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "WebProgram.h"
 
-#include <string>
-
 #include "ClickDispatch.h"
-#include "PageBoxes.h"
 #include "PageWindow.h"
 #include "WebUiPort.h"
 
@@ -13,10 +10,7 @@ int runWebProgram(const ProgramDescription& description, SteadyClock clock) {
     page::buildWindow(description);
     page::waitForClick();
     WebUiPort port(clock);
-    const int status =
-        runClickHandler(description.onButtonClick, port, [&description](const std::string& text) {
-            page::showMessage(text, description.form.caption);
-        });
+    const int status = runClickHandler(description, port);
     page::closeWindow();
     return status;
 }

@@ -32,13 +32,14 @@ std::string escaped(std::string_view text) {
     return result;
 }
 
-std::string pixels(int twipsLength) {
-    return std::to_string(twips::toPixels(twipsLength)) + "px";
+std::string px(int pixels) {
+    return std::to_string(pixels) + "px";
 }
 
 std::string placement(const RectTwips& rect) {
-    return "position:absolute;left:" + pixels(rect.left) + ";top:" + pixels(rect.top) +
-           ";width:" + pixels(rect.width) + ";height:" + pixels(rect.height) + ";";
+    const RectPixels place = twips::toPixels(rect);
+    return "position:absolute;left:" + px(place.left) + ";top:" + px(place.top) +
+           ";width:" + px(place.width) + ";height:" + px(place.height) + ";";
 }
 
 std::string fontStyle(const FontDescription& font) {
@@ -57,7 +58,8 @@ std::string windowMarkup(const ProgramDescription& description) {
     const FormDescription& form = description.form;
     const ButtonDescription& button = description.button;
     const PictureAreaDescription& picture = description.picture;
-    const std::string width = pixels(form.clientWidth), height = pixels(form.clientHeight);
+    const std::string width = px(twips::toPixels(form.clientWidth)),
+                      height = px(twips::toPixels(form.clientHeight));
     // The page's style fits the window to the screen from its size and its button's font size.
     return "<div id=\"" + escaped(form.name) +
            "\" class=\"window\" style=\"--window-width:" + width + ";--window-height:" + height +

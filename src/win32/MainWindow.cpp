@@ -27,6 +27,12 @@ int scaled(int twipsLength, int dpi) {
     return MulDiv(twips::toPixels(twipsLength), dpi, 96);
 }
 
+RectPixels scaled(const RectTwips& rect, int dpi) {
+    const RectPixels pixels = twips::toPixels(rect);
+    return {MulDiv(pixels.left, dpi, 96), MulDiv(pixels.top, dpi, 96),
+            MulDiv(pixels.width, dpi, 96), MulDiv(pixels.height, dpi, 96)};
+}
+
 void registerClasses(HINSTANCE instance) {
     static const bool registered = [instance] {
         WNDCLASSEXW form{};
@@ -59,12 +65,13 @@ void setProcedure(HWND window, Procedure procedure, void* owner) {
 }  // namespace
 
 MainWindow::MainWindow(const ProgramDescription& description, std::function<void()> onClick)
-    : onClick_(std::move(onClick)), dpi_(systemDpi()) {
+    : onClick_(std::move(onClick)) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     registerClasses(instance);
 
-    RECT frame{0, 0, scaled(description.form.clientWidth, dpi_),
-               scaled(description.form.clientHeight, dpi_)};
+    const int dpi = systemDpi();
+    RECT frame{0, 0, scaled(description.form.clientWidth, dpi),
+               scaled(description.form.clientHeight, dpi)};
     AdjustWindowRectEx(&frame, formStyle, FALSE, 0);
     window_ = CreateWindowExW(0, formClass, toWide(description.form.caption).c_str(), formStyle,
                               CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
@@ -74,22 +81,21 @@ MainWindow::MainWindow(const ProgramDescription& description, std::function<void
 
     const ButtonDescription& command = description.button;
     const FontDescription& font = command.font;
-    font_.reset(CreateFontW(-MulDiv(font.pixelSize, dpi_, 96), 0, 0, 0, font.weight, font.italic,
+    font_.reset(CreateFontW(-MulDiv(font.pixelSize, dpi, 96), 0, 0, 0, font.weight, font.italic,
                             font.underline, font.strikeOut, static_cast<DWORD>(font.charSet),
                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                             DEFAULT_PITCH | FF_SWISS, toWide(font.face).c_str()));
-    button_ = CreateWindowExW(0, L"BUTTON", toWide(command.caption).c_str(),
-                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE |
-                                  (command.enabled ? 0 : WS_DISABLED),
-                              scaled(command.rect.left, dpi_), scaled(command.rect.top, dpi_),
-                              scaled(command.rect.width, dpi_), scaled(command.rect.height, dpi_),
-                              window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(buttonId)),
-                              instance, nullptr);
-    const RectTwips& area = description.picture.rect;
+    const RectPixels button = scaled(command.rect, dpi);
+    button_ =
+        CreateWindowExW(0, L"BUTTON", toWide(command.caption).c_str(),
+                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE |
+                            (command.enabled ? 0 : WS_DISABLED),
+                        button.left, button.top, button.width, button.height, window_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(buttonId)), instance, nullptr);
+    const RectPixels area = scaled(description.picture.rect, dpi);
     // No text until a picture brings its description: a screen reader hears no invented name.
-    picture_ = CreateWindowExW(0, pictureClass, L"", WS_CHILD | WS_VISIBLE, scaled(area.left, dpi_),
-                               scaled(area.top, dpi_), scaled(area.width, dpi_),
-                               scaled(area.height, dpi_), window_, nullptr, instance, nullptr);
+    picture_ = CreateWindowExW(0, pictureClass, L"", WS_CHILD | WS_VISIBLE, area.left, area.top,
+                               area.width, area.height, window_, nullptr, instance, nullptr);
     if (!button_ || !picture_) throw std::runtime_error("cannot create the controls");
     setProcedure(picture_, &MainWindow::pictureProcedure, this);
     SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);

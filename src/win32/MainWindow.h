@@ -45,7 +45,6 @@ private:
     void paintPicture();
 
     std::function<void()> onClick_;
-    int dpi_ = 96;
     HWND window_ = nullptr;
     HWND button_ = nullptr;
     HWND picture_ = nullptr;

@@ -2,11 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "Win32Program.h"
 
-#include <string>
-
 #include "ClickDispatch.h"
 #include "MainWindow.h"
-#include "WideText.h"
 #include "Win32UiPort.h"
 
 Win32Program::Win32Program(const ProgramDescription& description, SteadyClock clock)
@@ -33,11 +30,7 @@ void Win32Program::dispatchClick() {
     clickRunning_ = true;
     // The quiz never returns normally; the exceptions stop here, inside the window procedure,
     // because they cannot pass through the system's frames above it.
-    finish(runClickHandler(description_.onButtonClick, *port_, [this](const std::string& text) {
-        if (window_->isClosed()) return;
-        MessageBoxW(window_->handle(), toWide(text).c_str(),
-                    toWide(description_.form.caption).c_str(), MB_OK | MB_APPLMODAL);
-    }));
+    finish(runClickHandler(description_, *port_));
 }
 
 void Win32Program::finish(int status) {
@@ -45,8 +38,7 @@ void Win32Program::finish(int status) {
     ExitProcess(static_cast<UINT>(status));
 }
 
-int runWin32Program(const ProgramDescription& description, int showCommand,
-                    SteadyClock clock) {
+int runWin32Program(const ProgramDescription& description, int showCommand, SteadyClock clock) {
     SetProcessDPIAware();
     Win32Program program(description, clock);
     return program.run(showCommand);

@@ -11,7 +11,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 tables=$here/../support program=$(realpath "${TORVAMIK:?}")
 read -ra launcher <<<"${TORVAMIK_LAUNCHER:-}"
 : "${TORVAMIK_EXTRA_LIMIT_KB:=262144}" "${TORVAMIK_EXIT_LIMIT_MS:=3000}"
-work=$(mktemp -d) pid="" main="" box="" boxes=0 hwm=0 base=0 turn=0 score=0 picture="" programArgs=()
+work=$(mktemp -d) pid="" main="" box="" boxes=0 hwm=0 base=0 turn=0 programArgs=()
 pictures=$work/pictures err=$work/stderr transcript=$work/probe
 underWine() { [ -n "${TORVAMIK_PROBE:-}" ]; }
 yes=j no=e
@@ -116,8 +116,8 @@ checkMemory() {
 
 # Space reaches the start button only if it has the keyboard focus.
 startQuiz() { press space && waitBox "the first question box" && base=$(memory VmRSS); }
-# ask r|w: answers the open question right or wrong and closes the feedback box; score and
-# picture follow the feedback picture. The boxes that the probe should see are noted.
+# ask r|w: answers the open question right or wrong and closes the feedback box. The boxes that
+# the probe should see are noted.
 ask() {
     local given=${key[turn]} keys=${noKeys[turn % ${#noKeys[@]}]} verdict=õige
     [ "$1" = w ] && given=$([ "$given" = Jah ] && echo Ei || echo Jah) && verdict=vale
@@ -129,18 +129,26 @@ ask() {
     printf 'box Torvamik!|%s|Jah Ei\nbox Torvamik!|Vastus oli %s!|OK\n' "${statement[turn]}" \
         "$verdict" >>"$work/expected"
     turn=$((turn + 1))
-    [ "$1" = r ] && score=$((score + 1)) picture="$((6 - score))õv.jpg"
-    [ "$1" = w ] && score=$((score > 0 ? score - 1 : 0)) picture="$((6 - score))vv.jpg"
 }
-# playRound PLAN: answers by a plan such as rrwrw from the round's first question; every
-# feedback picture but the last must stand behind the next question box.
+# planFor NAME: the shortest start of a round in answer-plans.tsv after which NAME is the feedback
+# picture; a whole round for any other name.
+planFor() {
+    awk -F'\t' -v name="$1" '!/^#/ { split($2, shown, " ")
+        for (k = 1; k <= 5; k++) if (shown[k] == name && (best == "" || k < length(best))) best = substr($1, 1, k) }
+        END { print best == "" ? "rrrrr" : best }' "$tables/answer-plans.tsv"
+}
+# playRound PLAN [LOOK]: answers by the start of a plan of answer-plans.tsv, such as rrw, from the
+# round's first question; every feedback picture of the plan but the last must stand behind the
+# next question box, as LOOK (shows) sees it.
 playRound() {
-    score=0
+    local pictures
+    read -ra pictures < <(awk -F'\t' -v plan="$1" '!/^#/ && index($1, plan) == 1 {print $2; exit}' "$tables/answer-plans.tsv")
+    [ ${#pictures[@]} = 5 ] || fail "no plan starts with $1 in answer-plans.tsv"
     for ((i = 1; i <= ${#1}; i++)); do
         ask "${1:i-1:1}"
         [ $i = ${#1} ] && return
         waitBox "question $((turn + 1))"
-        shows "$picture" "behind question $((turn + 1))"
+        "${2:-shows}" "${pictures[i - 1]}" "behind question $((turn + 1))"
     done
 }
 

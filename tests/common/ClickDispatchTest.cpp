@@ -8,35 +8,55 @@
 #include "ClickDispatch.h"
 #include "ScriptedPort.h"
 
+// A port whose boxes cannot open, as when memory has run out.
+struct PortWithoutBoxes : ScriptedPort {
+    void showMessage(std::string_view, std::string_view) override { throw std::bad_alloc(); }
+};
+
 // How the click handler's end becomes the exit status, the stderr line and the error box, on
 // every port alike.
 TEST(ClickDispatch, EveryWayTheQuizEndsGivesItsStatusLineAndBox) {
     const struct {
+        const char* name;
         ClickHandler handler;
         bool boxFails;
         int status;
-        std::string line, box;
+        std::string line;
+        std::vector<std::string> calls;
     } rows[] = {
-        {[](UiPort&) { throw ProgramEnd{0}; }, false, 0, "", ""},
-        {[](UiPort&) { throw RunTimeError::invalidPicture("5õv.jpg"); }, false, 1,
+        {"end", [](UiPort&) { throw ProgramEnd{0}; }, false, 0, "", {}},
+        {"invalid picture",
+         [](UiPort&) { throw RunTimeError::invalidPicture("5õv.jpg"); },
+         false,
+         1,
          "torvamik: Run-time error 481: Invalid picture: 5õv.jpg\n",
-         "Run-time error '481':\n\nInvalid picture\n\n5õv.jpg"},
-        {[](UiPort&) { throw std::bad_alloc(); }, false, 1,
-         "torvamik: Run-time error 7: Out of memory\n", "Run-time error '7':\n\nOut of memory"},
+         {"message Torvamik!: Run-time error '481':\n\nInvalid picture\n\n5õv.jpg"}},
+        {"out of memory",
+         [](UiPort&) { throw std::bad_alloc(); },
+         false,
+         1,
+         "torvamik: Run-time error 7: Out of memory\n",
+         {"message Torvamik!: Run-time error '7':\n\nOut of memory"}},
         // A box that cannot be shown leaves the line as the report.
-        {[](UiPort&) { throw std::bad_alloc(); }, true, 1,
-         "torvamik: Run-time error 7: Out of memory\n", ""},
+        {"no box",
+         [](UiPort&) { throw std::bad_alloc(); },
+         true,
+         1,
+         "torvamik: Run-time error 7: Out of memory\n",
+         {}},
     };
     for (const auto& row : rows) {
-        ScriptedPort port;
-        std::string box;
+        SCOPED_TRACE(row.name);
+        ProgramDescription program{};
+        program.form.caption = "Torvamik!";
+        program.onButtonClick = row.handler;
+        ScriptedPort working;
+        PortWithoutBoxes failing;
+        ScriptedPort& port = row.boxFails ? failing : working;
         testing::internal::CaptureStderr();
-        const int status = runClickHandler(row.handler, port, [&](const std::string& text) {
-            if (row.boxFails) throw std::bad_alloc();
-            box = text;
-        });
+        const int status = runClickHandler(program, port);
         EXPECT_EQ(testing::internal::GetCapturedStderr(), row.line);
         EXPECT_EQ(status, row.status);
-        EXPECT_EQ(box, row.box);
+        EXPECT_EQ(port.calls, row.calls);
     }
 }

@@ -6,69 +6,57 @@
 
 #include "Pause.h"
 #include "QuizRun.h"
-#include "Scoring.h"
 #include "ScriptedPort.h"
 #include "TestData.h"
 
 namespace {
 
-// Every call a whole run must make for these answers, written out from the rules of the quiz and
-// the tests' own answer key: this is where each statement's letters and key are checked.
-std::vector<std::string> expectedRun(const std::string& answers) {
-    const std::string asking = "caption Jälgige ka fotot dialoogikasti taga!";
+const std::string asking = "caption Jälgige ka fotot dialoogikasti taga!";
+
+// Four rounds played by four plans of the answer plan table: the answers the scripted port gives,
+// and every call the run must make, from the tests' own statements, keys and pictures.
+struct WholeRun {
+    std::string answers;
     std::vector<std::string> calls{asking, "disable"};
-    int score = 0;
-    std::size_t asked = 0;
-    for (const testdata::Statement& statement : testdata::statements()) {
-        if (statement.position == 1) score = 0;
-        if (statement.position == 1 && statement.round > 1) calls.push_back(asking);
-        const bool right = (answers.at(asked++) == 'J') == statement.yesIsRight;
-        score = std::max(0, score + (right ? 1 : -1));
-        const std::string picture = std::to_string(6 - score) + (right ? "õv.jpg" : "vv.jpg");
-        calls.insert(calls.end(), {"ask Torvamik!: " + statement.text,
-                                   right ? "message Torvamik!: Vastus oli õige!"
-                                         : "message Torvamik!: Vastus oli vale!",
-                                   "picture " + picture});
-        if (statement.position < 5) continue;
-        const std::string round = std::to_string(statement.round) + ".jpg";
-        calls.insert(calls.end(), {"picture 0.jpg", "caption Oota pisut...", "pump 5.000000",
-                                   "picture " + round, "pump 5.000000"});
-    }
-    calls.push_back("end");
-    return calls;
-}
+};
 
-// 20 question and 20 feedback boxes, 28 pictures, 8 pauses and the end, in this order.
-TEST(QuizRun, MakesEveryCallOfTheRulesInOrder) {
-    for (const std::string answers :
-         {"JJJJJJJJJJJJJJJJJJJJ", "EEEEEEEEEEEEEEEEEEEE", "EJJEJJEJJEJJJEEEEJJJ"}) {
-        ScriptedPort ui(answers);
-        EXPECT_THROW(QuizRun(ui).run(), ScriptedEnd);
-        const std::vector<std::string> expected = expectedRun(answers);
-        ASSERT_EQ(ui.calls.size(), expected.size());
-        for (std::size_t i = 0; i < expected.size(); ++i)
-            EXPECT_EQ(ui.calls[i], expected[i]) << answers;
-    }
-}
-
-// One round each; that the previous round has no effect shows in the whole runs.
-TEST(Scoring, WorkedRoundsChooseTheFeedbackPictures) {
-    // C right, W wrong; the picture after each answer.
-    const std::pair<std::string, std::string> rows[] = {
-        {"CCCCC", "5õv.jpg 4õv.jpg 3õv.jpg 2õv.jpg 1õv.jpg"},
-        {"WWWWW", "6vv.jpg 6vv.jpg 6vv.jpg 6vv.jpg 6vv.jpg"},
-        {"CCWCW", "5õv.jpg 4õv.jpg 5vv.jpg 4õv.jpg 5vv.jpg"},
-        {"WCCWC", "6vv.jpg 5õv.jpg 4õv.jpg 5vv.jpg 4õv.jpg"},
-        {"CCCCW", "5õv.jpg 4õv.jpg 3õv.jpg 2õv.jpg 3vv.jpg"},
-    };
-    for (const auto& [answers, expected] : rows) {
-        Scoring score;
-        std::string pictures;
-        for (const char answer : answers) {
-            score.recordAnswer(answer == 'C');
-            pictures += (pictures.empty() ? "" : " ") + score.feedbackPictureName();
+WholeRun playedBy(const std::vector<std::string>& roundPlans) {
+    WholeRun run;
+    const std::vector<testdata::Statement> statements = testdata::statements();
+    const std::vector<testdata::AnswerPlan> plans = testdata::answerPlans();
+    for (std::size_t round = 0; round < roundPlans.size(); ++round) {
+        const auto plan = std::find_if(plans.begin(), plans.end(), [&](const auto& p) {
+            return p.answers == roundPlans[round];
+        });
+        if (plan == plans.end()) throw std::logic_error("no plan " + roundPlans[round]);
+        if (round > 0) run.calls.push_back(asking);
+        for (std::size_t position = 0; position < 5; ++position) {
+            const testdata::Statement& statement = statements.at(round * 5 + position);
+            const bool right = plan->answers[position] == 'r';
+            run.answers += right == statement.yesIsRight ? 'J' : 'E';
+            run.calls.insert(run.calls.end(), {"ask Torvamik!: " + statement.text,
+                                               right ? "message Torvamik!: Vastus oli õige!"
+                                                     : "message Torvamik!: Vastus oli vale!",
+                                               "picture " + plan->pictures[position]});
         }
-        EXPECT_EQ(pictures, expected) << answers;
+        run.calls.insert(run.calls.end(),
+                         {"picture 0.jpg", "caption Oota pisut...", "pump 5.000000",
+                          "picture " + std::to_string(round + 1) + ".jpg", "pump 5.000000"});
+    }
+    run.calls.push_back("end");
+    return run;
+}
+
+// 20 question and 20 feedback boxes, 28 pictures, 8 pauses and the end, in this order; between
+// them the plans show every feedback picture, and a round starts again from a score of nothing.
+TEST(QuizRun, MakesEveryCallInOrder) {
+    for (const auto& rounds : {std::vector<std::string>{"rrrrr", "rrrwr", "wrrwr", "rrrrw"},
+                               std::vector<std::string>{"rrrrr", "wwwww", "rrwrw", "rrwwr"}}) {
+        const WholeRun expected = playedBy(rounds);
+        SCOPED_TRACE(expected.answers);
+        ScriptedPort ui(expected.answers);
+        EXPECT_THROW(QuizRun(ui).run(), ScriptedEnd);
+        EXPECT_EQ(ui.calls, expected.calls);
     }
 }
 

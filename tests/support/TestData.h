@@ -9,7 +9,8 @@
 #include <vector>
 
 // The tests' own tables, kept apart from the program's: the twenty statements with their right
-// answers (statements.tsv) and the colour of each picture in the solid test sets (pictures.tsv).
+// answers (statements.tsv), the colour of each picture in the solid test sets (pictures.tsv) and
+// the feedback pictures of ways to answer a round (answer-plans.tsv).
 // TORVAMIK_TEST_DATA names the folder that holds them.
 namespace testdata {
 
@@ -50,6 +51,22 @@ inline std::vector<SolidPicture> solidPictures() {
     for (const auto& row : readTable("pictures.tsv")) {
         const int rgb = std::stoi(row.at(1).substr(1), nullptr, 16);  // "#rrggbb"
         result.push_back({row.at(0), rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF});
+    }
+    return result;
+}
+
+// A round's answers, 'r' right and 'w' wrong, and the feedback picture after each.
+struct AnswerPlan {
+    std::string answers;
+    std::vector<std::string> pictures;  // UTF-8
+};
+
+inline std::vector<AnswerPlan> answerPlans() {
+    std::vector<AnswerPlan> result;
+    for (const auto& row : readTable("answer-plans.tsv")) {
+        std::istringstream names(row.at(1));
+        result.push_back({row.at(0), {}});
+        for (std::string name; names >> name;) result.back().pictures.push_back(name);
     }
     return result;
 }
