@@ -21,11 +21,11 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 
 // The program with its window shown, on a clock this many times fast, in a fresh folder of the
-// solid pictures (less those missing) that is the current directory for as long as it lives.
+// solid pictures that is the current directory for as long as it lives.
 struct ShownProgram {
-    explicit ShownProgram(double clockSpeed = 1.0, const QStringList& missing = {})
+    explicit ShownProgram(double clockSpeed = 1.0)
         : program(torvamikProgram(), SteadyClock(clockSpeed)) {
-        EXPECT_TRUE(writeSolidPictures(folder.path(), missing));
+        EXPECT_TRUE(writeSolidPictures(folder.path()));
         QDir::setCurrent(folder.path());
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
