@@ -27,7 +27,8 @@ struct JpegCheck {
 };
 
 // Reads, of the segments the walk passes, what JpegCheck needs: the frame header, the first scan
-// header, and the first description comment and EXIF segment before the picture data.
+// header, and before the picture data the first description comment and the first EXIF segment
+// that gives an orientation.
 class JpegHeaderReader {
 public:
     bool wants(int marker) const;

@@ -116,7 +116,7 @@ TEST(JpegCheck, RefusesWhatIsCutOffMalformedOrOverTheMemoryRule) {
     EXPECT_FALSE(check("\x89PNG\r\n\x1a\n").rejected);
 }
 
-TEST(JpegCheck, ReadsTheExifOrientationOfTheFirstExifSegment) {
+TEST(JpegCheck, ReadsTheFirstExifOrientationGiven) {
     const std::string picture = frame(0xC0, 16, 16) + scan() + data;
     std::string cut = exif(6);
     cut.erase(cut.size() - 6);
