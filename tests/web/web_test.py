@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 Torvamik! developers
 # SPDX-License-Identifier: MIT
 """The page in headless Chromium through Selenium, served by python3 -m http.server. Usage:
-web_test.py clicks|keyboard|real-time|layout|mobile|offline|audit|picture.RUN WEB_BUILD
+web_test.py keyboard|real-time|layout|mobile|offline|audit|picture.RUN WEB_BUILD
 PICTURES, where RUN is a run of the picture table as tests/support/picture-runs labels it."""
 import base64, collections, os, re, shutil, subprocess, sys, tempfile, time, unicodedata, zlib
 from urllib.parse import unquote
@@ -19,10 +19,8 @@ rows = lambda name: [r.rstrip('\n').split('\t') for r in open(os.path.join(SUPPO
                      encoding='utf-8') if r.strip() and r[0] != '#']
 STATEMENTS = rows('statements.tsv')  # round, position, right answer, statement
 COLOURS = {name: bytes.fromhex(colour[1:]) for name, colour in rows('pictures.tsv')}
+PLANS = {plan: pictures.split() for plan, pictures in rows('answer-plans.tsv')}
 ASKING, WAITING = 'Jälgige ka fotot dialoogikasti taga!', 'Oota pisut...'
-# The answers of round 1 (right or wrong) after which a picture is shown, if not all five.
-PLANS = {'6vv.jpg': 'w', '5õv.jpg': 'r', '4õv.jpg': 'rr', '5vv.jpg': 'rrw', '3õv.jpg': 'rrr',
-         '4vv.jpg': 'rrrw', '2õv.jpg': 'rrrr', '3vv.jpg': 'rrrrw'}
 # Points in the picture area: its top-right and bottom-left corners, 12 pixels in, and for a
 # turned picture one inside the red strip across the top left and one below it.
 CORNERS, STRIP, BELOW = [(476, 12), (12, 364)], (244, 23), (24, 244)
@@ -141,34 +139,66 @@ class Page:
         return [entry['message'] for entry in self.driver.get_log('browser')]
 
 
-def whole_run(page, answers, answer, confirm):
-    """Twenty answers ('Y' Jah, 'N' Ei) through answer(yes) and confirm(); checks every box,
-    caption and picture, the end, and that each picture was fetched once."""
-    previous, picture = None, None
-    for index, (round, position, right, statement) in enumerate(STATEMENTS):
-        box, title, text, buttons = page.box(previous)
-        assert (title, text, buttons, page.caption()) == ('Torvamik!', statement, ['Jah', 'Ei'],
-                                                          ASKING)
-        assert picture is None or page.shows(picture), f'{picture} behind {round}.{position}'
-        if index == 0 and group == 'keyboard':
+def plan_for(name):
+    """The shortest start of a round in answer-plans.tsv after which name is the feedback picture;
+    a whole round for any other name."""
+    return min((plan[:k + 1] for plan, shown in PLANS.items() for k, n in enumerate(shown)
+                if n == name), key=len, default='rrrrr')
+
+
+def play(page, plan, answer=lambda box, jah: page.keys('j' if jah else 'e'),
+         close=lambda box: page.keys(Keys.RETURN), check=lambda kind, box, picture: None):
+    """Answers the question boxes from the first by plan, r right and w wrong, a round at a time
+    as answer-plans.tsv has them, through answer(box, jah) and close(box): checks each box's title,
+    text and buttons and the caption, and calls check(kind, box, picture) when a 'question' or
+    'feedback' box opens over picture and once a feedback box is 'closed', with the picture due."""
+    box, behind = None, None
+    for index, (given, (round, position, key, statement)) in enumerate(zip(plan, STATEMENTS)):
+        start = index - index % 5
+        due = PLANS[next(p for p in PLANS if p.startswith(plan[start:start + 5]))][index % 5]
+        box, *texts = page.box(box)
+        assert texts == ['Torvamik!', statement, ['Jah', 'Ei']] and page.caption() == ASKING
+        check('question', box, behind)
+        answer(box, (given == 'r') == (key == 'Jah'))
+        box, *texts = page.box(box)
+        assert texts == ['Torvamik!', f"Vastus oli {'õige' if given == 'r' else 'vale'}!", ['OK']]
+        check('feedback', box, behind)
+        close(box)
+        behind = due if position != '5' else f'{round}.jpg'
+        check('closed', None, due if position != '5' else '0.jpg')
+
+
+def button(box, label):
+    box.find_element(By.XPATH, f".//button[normalize-space()='{label}']").click()
+
+
+def whole_run(page):
+    """Twenty answers by keys and clicks in turn, and Escape tried on the first box: every box,
+    caption and picture, the end, and each picture fetched once."""
+    page.load()
+    page.keys(' ')
+    answers = iter([lambda box, jah: page.keys(Keys.RETURN if jah else 'e'),
+                    lambda box, jah: button(box, 'Jah' if jah else 'Ei'),
+                    lambda box, jah: page.keys('j' if jah else 'e')] * 7)
+    closes = iter([lambda box: page.keys(Keys.RETURN), lambda box: button(box, 'OK'),
+                   lambda box: page.keys(Keys.ESCAPE)] * 7)
+
+    def check(kind, box, picture):
+        if kind == 'question' and picture is None:
             page.js("arguments[0].dataset.first = 1", box)
             page.keys(Keys.ESCAPE, Keys.ESCAPE)
             time.sleep(0.3)
             # Read from the page: a box that Escape closed is gone, and its element with it.
             assert page.js("return !!document.querySelector('dialog[open][data-first]')"), (
                 'Escape closed a Jah/Ei box')
-        answer(answers[index] == 'Y')
-        correct = (answers[index] == 'Y') == (right == 'Jah')
-        score = max((0 if position == '1' else score) + (1 if correct else -1), 0)
-        picture = f"{6 - score}{'õ' if correct else 'v'}v.jpg"
-        previous, *texts = page.box(box)
-        assert texts == ['Torvamik!', f"Vastus oli {'õige' if correct else 'vale'}!", ['OK']]
-        confirm()
-        if position == '5':
-            wait(lambda: page.shows('0.jpg'), what=f'0.jpg after round {round}')
-            assert page.caption() == WAITING
-            picture = f'{round}.jpg'
-            wait(lambda: page.shows(picture), what=f'{picture} after the first pause')
+        elif kind == 'question':
+            assert page.shows(picture), f'{picture} behind a question box'
+        elif kind == 'closed' and picture == '0.jpg':
+            wait(lambda: page.shows('0.jpg') and page.caption() == WAITING, what='the pause')
+
+    play(page, 'rrrrrrrrwrwrrwrrrrrw', lambda box, jah: next(answers)(box, jah),
+         lambda box: next(closes)(box), check)
+    wait(lambda: page.shows('4.jpg'), what='the last round picture')
     wait(page.ended, what='the end')
     assert {n for path, n in page.requests().items() if path.endswith('.jpg')} == {1}
     assert page.console() == [] and page.js('return violations') == []
@@ -208,24 +238,16 @@ def picture_run(page, label):
 
     page.js("window.alerted = false; window.alert = () => { window.alerted = true }")
     page.click('Command1')
-    box, score, (_, name, outcome, _) = None, 0, rows[0]
-    for turn, answer in enumerate(max((PLANS.get(n, 'rrrrr') for _, n, _, _ in rows), key=len)):
-        box = page.box(box)[0]
-        page.keys('j' if (STATEMENTS[turn][2] == 'Jah') == (answer == 'r') else 'e')
-        box = page.box(box)[0]
-        page.keys(Keys.RETURN)
-        score = score + 1 if answer == 'r' else max(score - 1, 0)
-        if outcome == 'shown' and turn < 4:
-            see(f"{6 - score}{'õ' if answer == 'r' else 'v'}v.jpg")
+    (_, name, outcome, _), plan = rows[0], max((plan_for(n) for _, n, _, _ in rows), key=len)
+    # The fifth feedback picture gives way to the waiting picture at once.
+    play(page, plan, check=lambda kind, box, picture: outcome == 'shown' and kind == 'closed' and (
+        see(picture) if picture != '0.jpg' else see('0.jpg') or see('1.jpg')))
     errors = lambda: [m for m in page.console() if 'Run-time error' in m]
     if outcome == 'shown':
-        if turn == 4:  # the fifth feedback picture gives way to the waiting picture at once
-            see('0.jpg')
-            see('1.jpg')
         assert not errors()
         return
     description = {'53': 'File not found', '481': 'Invalid picture'}[outcome]
-    box, title, text, buttons = page.box(box, 30)
+    box, title, text, buttons = page.box(None, 30)
     assert (title, text, buttons) == ('Torvamik!', f"Run-time error '{outcome}':\n\n"
                                       f"{description}\n\n{name}", ['OK']), text
     line, logged = f'torvamik: Run-time error {outcome}: {description}: {name}', errors()
@@ -337,26 +359,29 @@ def mobile(page):
     assert page.js("return matchMedia('(pointer: coarse)').matches")
     assert node(page, 'button', 'Alusta mängu.')['focused']
     tap(page, page.driver.find_element(By.ID, 'Command1'))
-    box, score = None, 0
-    for round, position, right, statement in STATEMENTS[:5]:
-        box = page.box(box)[0]
+
+    def check(kind, box, picture):
+        nonlocal size
+        if kind == 'closed':
+            # The next box may cover the picture on a small screen: its description tells it.
+            wait(lambda: page.js('return Image1.firstChild?.alt') == f'Proovipilt {picture}',
+                 what=picture)
+            return
         fitted(page, *size)
-        # What a screen reader reads: the statement as the box's description, Jah focused.
-        assert node(page, 'alertdialog', 'Torvamik!')['description'] == statement
-        assert node(page, 'button', 'Jah')['focused'] and node(page, 'button', 'Ei')
-        if position == '3':
-            size = size[::-1]
-            page.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', dict(
-                width=size[0], height=size[1], deviceScaleFactor=3, mobile=True))
-            fitted(page, *size)
-        tap(page, box.find_element(By.XPATH, f".//button[normalize-space()='{right}']"))
-        box = page.box(box)[0]
-        fitted(page, *size)
-        tap(page, box.find_element(By.TAG_NAME, 'button'))
-        score += 1
-        # The next box may cover the picture on a small screen: its description tells it.
-        name = f'{6 - score}õv.jpg' if score < 5 else '0.jpg'
-        wait(lambda: page.js('return Image1.firstChild?.alt') == f'Proovipilt {name}', what=name)
+        if kind == 'question':
+            # What a screen reader reads: the statement as the box's description, Jah focused.
+            statement = page.js("return arguments[0].querySelector('p').textContent", box)
+            assert node(page, 'alertdialog', 'Torvamik!')['description'] == statement
+            assert node(page, 'button', 'Jah')['focused'] and node(page, 'button', 'Ei')
+            if picture == '4õv.jpg':  # turned on its side at the third question
+                size = size[::-1]
+                page.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', dict(
+                    width=size[0], height=size[1], deviceScaleFactor=3, mobile=True))
+                fitted(page, *size)
+
+    play(page, 'rrrrr', lambda box, jah: tap(page, box.find_element(
+        By.XPATH, f".//button[normalize-space()='{'Jah' if jah else 'Ei'}']")),
+         lambda box: tap(page, box.find_element(By.TAG_NAME, 'button')), check)
     # The pause's status is announced from a polite live region, with the picture described.
     wait(lambda: node(page, 'image', 'Proovipilt 0.jpg') and node(page, 'button', WAITING),
          what='the pause')
@@ -377,41 +402,40 @@ def offline(page):
     assert page.driver.execute_cdp_cmd('Page.getInstallabilityErrors', {}) == {
         'installabilityErrors': []}
 
-    def play(answers, replaced=False):
-        """Starts the quiz and answers right (True) or wrong, checking each feedback picture;
-        returns the text of an error box."""
+    def play_offline(plan, replaced=False):
+        """Starts the quiz and answers by plan, checking each picture; returns the text of an
+        error box."""
         page.keys(' ')
-        box, score = None, 0
-        for (round, position, right, statement), correct in zip(STATEMENTS, answers):
-            box = page.box(box)[0]
-            page.keys('j' if (right == 'Jah') == correct else 'e')
-            box = page.box(box)[0]
-            page.keys(Keys.RETURN)
-            score = max(score + (1 if correct else -1), 0)
-            name = f"{6 - score}{'õ' if correct else 'v'}v.jpg" if position != '5' else '0.jpg'
+        error = "return document.querySelector('dialog[open] p')?.textContent"
+        found = []
+
+        def check(kind, box, name):
+            if kind != 'closed':
+                return
             colour = new if (replaced and name == '5õv.jpg') else COLOURS[name]
-            error = "return document.querySelector('dialog[open] p')?.textContent"
             shown = lambda: all(abs(a - b) <= 16 for a, b in zip(page.screen_row()[0], colour))
-            if wait(lambda: 'Run-time' in (page.js(error) or '') or shown() and 'shown',
-                    what=name) is True:
-                return page.js(error)
+            if wait(lambda: 'Run-time' in (page.js(error) or '') or (
+                    shown() and 'shown'), what=name) is True:
+                found.append(page.js(error))
+        play(page, plan, check=check)
+        return found[0] if found else None
 
     def reload():
         page.driver.refresh()
         wait(lambda: page.js("return performance.getEntriesByName('torvamik-ready').length"))
 
-    play([True])  # 5õv.jpg, into the HTTP cache with a date a year old
+    play_offline('r')  # 5õv.jpg, into the HTTP cache with a date a year old
     page.put_picture(os.path.join(folder, '5õv.jpg'), "g.fillStyle = '#78ff00';"
                      " g.fillRect(0, 0, 976, 752)")
     os.remove(os.path.join(folder, '4õv.jpg'))
     reload()
-    assert play([True, True], True) == "Run-time error '53':\n\nFile not found\n\n4õv.jpg"
+    assert play_offline('rr', True) == "Run-time error '53':\n\nFile not found\n\n4õv.jpg"
     page.keys(Keys.RETURN)
     page.server.kill()
     page.server.wait()
     reload()
     assert page.js('return navigator.serviceWorker.controller != null')
-    play([True, True, False, True, True], True)
+    play_offline('rrwrw', True)
     wait(lambda: page.shows('1.jpg'), what='the round picture')
     assert page.js('return violations') == []
 
@@ -467,23 +491,10 @@ def audit(page):
 
 page = Page(os.path.join(build, 'site' if group in ('real-time', 'layout') or
                          group.startswith('picture.') else 'fast-clock'))
-if group == 'clicks':
-    page.load()
-    page.click('Command1')
-    click = lambda label: page.driver.find_element(
-        By.XPATH, f"//dialog[@open]//button[normalize-space()='{label}']").click()
-    whole_run(page, 'YNYNYYYNNYNYYYYYNYYY', lambda yes: click('Jah' if yes else 'Ei'),
-              lambda: click('OK'))
-elif group == 'keyboard':
-    page.load()
-    page.keys(' ')
-    keys, closes = iter([Keys.RETURN, 'j'] * 20), iter([Keys.RETURN, Keys.ESCAPE] * 10)
-    whole_run(page, 'YYNNYNNYYNYYNYYNNNNN', lambda yes: page.keys(next(keys) if yes else 'e'),
-              lambda: page.keys(next(closes)))
-elif group.startswith('picture.'):
+if group.startswith('picture.'):
     picture_run(page, group[len('picture.'):])
 else:
-    {'real-time': real_time, 'layout': layout, 'mobile': mobile,
+    {'keyboard': whole_run, 'real-time': real_time, 'layout': layout, 'mobile': mobile,
      'offline': offline, 'audit': audit}[group](page)
 page.driver.quit()
 page.server.kill()
