@@ -7,15 +7,14 @@
 #include <string>
 
 #include "ScriptText.h"
-#include "WindowMarkup.h"
 
 namespace {
 
 // clang-format off
-EM_JS(void, jsBuildWindow, (const char* markup, const char* caption, const char* formName,
-                            const char* buttonName, const char* pictureName), {
-    torvamikPage.buildWindow(UTF8ToString(markup), UTF8ToString(caption), UTF8ToString(formName),
-                             UTF8ToString(buttonName), UTF8ToString(pictureName));
+EM_JS(void, jsTakeOverWindow, (const char* formName, const char* buttonName,
+                               const char* pictureName), {
+    torvamikPage.takeOverWindow(UTF8ToString(formName), UTF8ToString(buttonName),
+                                UTF8ToString(pictureName));
 });
 EM_ASYNC_JS(void, jsWaitForClick, (), { await torvamikPage.waitForClick(); });
 EM_JS(void, jsSetCaption, (const char* text, int length), {
@@ -37,10 +36,9 @@ std::string text(std::string_view view) {
 
 namespace page {
 
-void buildWindow(const ProgramDescription& description) {
-    jsBuildWindow(windowMarkup(description).c_str(), text(description.form.caption).c_str(),
-                  text(description.form.name).c_str(), text(description.button.name).c_str(),
-                  text(description.picture.name).c_str());
+void takeOverWindow(const ProgramDescription& description) {
+    jsTakeOverWindow(text(description.form.name).c_str(), text(description.button.name).c_str(),
+                     text(description.picture.name).c_str());
 }
 
 void waitForClick() {

@@ -9,9 +9,9 @@
 // The declared window as elements of the page, made and changed by the page's script.
 namespace page {
 
-// Puts the window from its description on the page, in place of one the page already holds,
-// and gives the button the keyboard focus.
-void buildWindow(const ProgramDescription& description);
+// Takes over the window that the build wrote into the page from the description, and gives the
+// button the keyboard focus.
+void takeOverWindow(const ProgramDescription& description);
 // Returns once the button has been clicked; the page stays live meanwhile.
 void waitForClick();
 void setCaption(std::string_view text);

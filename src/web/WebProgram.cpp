@@ -7,7 +7,7 @@
 #include "WebUiPort.h"
 
 int runWebProgram(const ProgramDescription& description, SteadyClock clock) {
-    page::buildWindow(description);
+    page::takeOverWindow(description);
     page::waitForClick();
     WebUiPort port(clock);
     const int status = runClickHandler(description, port);

@@ -14,15 +14,10 @@ var torvamikPage = {
     // The page's main landmark, which holds the window and its boxes and outlives the window.
     main() { return document.querySelector('main') || document.body; },
 
-    // The page may already hold the window, written by the build from the same markup.
-    buildWindow(markup, caption, formName, buttonName, pictureName) {
-        document.title = caption;
-        const holder = document.createElement('template');
-        holder.innerHTML = markup;
-        const win = holder.content.firstElementChild;
-        const built = document.getElementById(formName);
-        if (built) built.replaceWith(win); else this.main().append(win);
-        this.window = win;
+    // The build wrote the window into the page from the program's description, so that it paints
+    // before the program has loaded; the program takes it over.
+    takeOverWindow(formName, buttonName, pictureName) {
+        this.window = document.getElementById(formName);
         this.button = document.getElementById(buttonName);
         this.pictureArea = document.getElementById(pictureName);
         this.button.focus();
