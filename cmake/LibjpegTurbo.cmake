@@ -15,9 +15,8 @@ include(ExternalProject)
 set(jpegBuild ${CMAKE_BINARY_DIR}/libjpeg-turbo)
 set(jpegLibrary ${jpegBuild}/libjpeg.a)
 # Only the static library: no shared one, no TurboJPEG, no programs; nothing is installed, but
-# its default Windows prefix (c:/...) would fail on this side. Its build string is a date: the
-# day of SOURCE_DATE_EPOCH when that is set, as at every configure here, not the day it was first
-# configured.
+# its default Windows prefix (c:/...) would fail on this side. Its build string is a date, given
+# at every configure: the day of SOURCE_DATE_EPOCH where that is set (CMake reads it).
 string(TIMESTAMP jpegBuildDate "%Y%m%d" UTC)
 ExternalProject_Add(libjpeg_turbo_build SOURCE_DIR ${TORVAMIK_LIBJPEG_TURBO_SOURCE}
     BINARY_DIR ${jpegBuild} CMAKE_GENERATOR Ninja INSTALL_COMMAND ""
