@@ -15,10 +15,13 @@ include(ExternalProject)
 set(jpegBuild ${CMAKE_BINARY_DIR}/libjpeg-turbo)
 set(jpegLibrary ${jpegBuild}/libjpeg.a)
 # Only the static library: no shared one, no TurboJPEG, no programs; nothing is installed, but
-# its default Windows prefix (c:/...) would fail on this side.
+# its default Windows prefix (c:/...) would fail on this side. Its build string is a date, given
+# at every configure: the day of SOURCE_DATE_EPOCH where that is set (CMake reads it).
+string(TIMESTAMP jpegBuildDate "%Y%m%d" UTC)
 ExternalProject_Add(libjpeg_turbo_build SOURCE_DIR ${TORVAMIK_LIBJPEG_TURBO_SOURCE}
     BINARY_DIR ${jpegBuild} CMAKE_GENERATOR Ninja INSTALL_COMMAND ""
     CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE} -DCMAKE_BUILD_TYPE=Release
+               -DBUILD=${jpegBuildDate}
                -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DWITH_SIMD=ON
                -DREQUIRE_SIMD=ON -DCMAKE_ASM_NASM_COMPILER=${TORVAMIK_NASM}
                -DCMAKE_INSTALL_PREFIX=${jpegBuild}/install -DCMAKE_POLICY_DEFAULT_CMP0058=NEW

@@ -458,7 +458,8 @@ def axe_script():
 
 def audit(page):
     """axe-core's WCAG 2.2 A and AA rules and best practices: no violation at start, with a
-    question box and a feedback box open, in a pause, and after the end."""
+    question box and a feedback box open, in a pause, and after the end. The licence that the
+    head links to is served beside the page."""
     script = axe_script()
 
     def violations():
@@ -469,6 +470,8 @@ def audit(page):
             " 'wcag21aa', 'wcag22aa', 'best-practice']}, resultTypes: ['violations']}).then(r =>"
             " arguments[0](r.violations.map(v => [v.id, v.nodes.map(n => n.target)])))")
     page.load()
+    assert page.js("return fetch(document.querySelector('link[rel=license]').href)"
+                   ".then(r => r.text())").startswith('MIT License\n')
     found = {'start': violations()}
     page.keys(' ')
     box = None
