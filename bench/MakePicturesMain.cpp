@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 // Writes photo-like JPEG pictures for the benchmarks: a soft landscape of colour gradients with
 // fine grain, so that the files are as hard to decode as camera pictures of the size, not flat
-// areas that decode for free. Usage: torvamik_bench_make_pictures FOLDER WIDTH HEIGHT NAME...
+// areas that decode for free. The JPEG quality (1-100) sets how large the files come out.
+// Usage: torvamik_bench_make_pictures FOLDER WIDTH HEIGHT QUALITY NAME...
 #include <QColor>
 #include <QDir>
 #include <QGuiApplication>
@@ -58,18 +59,19 @@ QImage drawPicture(int width, int height, int hue) {
 
 int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
-    if (argc < 5) {
-        std::fprintf(stderr, "usage: %s FOLDER WIDTH HEIGHT NAME...\n", argv[0]);
+    if (argc < 6) {
+        std::fprintf(stderr, "usage: %s FOLDER WIDTH HEIGHT QUALITY NAME...\n", argv[0]);
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     const int width = std::atoi(argv[2]);
     const int height = std::atoi(argv[3]);
+    const int quality = std::atoi(argv[4]);
     int hue = 0;
-    for (int i = 4; i < argc; ++i) {
+    for (int i = 5; i < argc; ++i) {
         const QString path = folder.filePath(QString::fromUtf8(argv[i]));
         QImageWriter writer(path, "jpeg");
-        writer.setQuality(90);
+        writer.setQuality(quality);
         const QImage image = drawPicture(width, height, hue);
         hue += 37;
         if (image.isNull() || !writer.write(image)) {
