@@ -43,18 +43,16 @@ inline std::uint32_t bigEndian32(const unsigned char* bytes) {
            std::uint32_t{bytes[2]} << 8 | bytes[3];
 }
 
-// The IHDR chunk first, then chunk after chunk to IEND and its checksum.
+// The IHDR chunk first (a decoder refuses a file without it), then chunk after chunk to IEND and
+// its checksum.
 template <typename ByteSource>
 PictureSize readPng(ByteSource& in) {
     unsigned char header[25];
-    if (!read(in, header, sizeof header) || bigEndian32(header) != 13 ||
-        std::memcmp(header + 4, "IHDR", 4) != 0) {
-        return {};
-    }
+    if (!read(in, header, sizeof header)) return {};
     const PictureSize size{bigEndian32(header + 8), bigEndian32(header + 12), true};
     for (;;) {
         unsigned char chunk[8];
-        if (!read(in, chunk, sizeof chunk) || bigEndian32(chunk) > 0x7FFFFFFF) return {};
+        if (!read(in, chunk, sizeof chunk)) return {};
         const bool end = std::memcmp(chunk + 4, "IEND", 4) == 0;
         if (!in.skip(std::int64_t{bigEndian32(chunk)} + 4)) return {};
         if (end) return size;
@@ -74,8 +72,8 @@ bool skipSubBlocks(ByteSource& in) {
     return true;
 }
 
-// The logical screen, grown to hold the first image where it is placed; then block after block
-// to the trailer, with at least one image on the way.
+// The logical screen, grown to hold each image where it is placed; then block after block to the
+// trailer, with at least one image on the way.
 template <typename ByteSource>
 PictureSize readGif(ByteSource& in) {
     unsigned char screen[7];
@@ -90,12 +88,10 @@ PictureSize readGif(ByteSource& in) {
             if (in.next() < 0 || !skipSubBlocks(in)) return {};
         } else if (block == 0x2C && read(in, descriptor, sizeof descriptor) &&
                    skipColourTable(in, descriptor[8]) && in.next() >= 0 && skipSubBlocks(in)) {
-            if (!image) {
-                size.width = std::max<std::int64_t>(
-                    size.width, littleEndian(descriptor, 2) + littleEndian(descriptor + 4, 2));
-                size.height = std::max<std::int64_t>(
-                    size.height, littleEndian(descriptor + 2, 2) + littleEndian(descriptor + 6, 2));
-            }
+            size.width = std::max<std::int64_t>(
+                size.width, littleEndian(descriptor, 2) + littleEndian(descriptor + 4, 2));
+            size.height = std::max<std::int64_t>(
+                size.height, littleEndian(descriptor + 2, 2) + littleEndian(descriptor + 6, 2));
             image = true;
         } else {
             return {};
@@ -163,30 +159,25 @@ template <typename ByteSource>
 PictureSize readWebp(ByteSource& in) {
     unsigned char header[26];
     if (!read(in, header, 16) || std::memcmp(header + 4, "WEBP", 4) != 0) return {};
-    const std::int64_t fileBytes = std::int64_t{littleEndian(header, 4)} + 8;
-    const std::int64_t chunkBytes = littleEndian(header + 12, 4);
     const unsigned char* chunk = header + 8;
     const unsigned char* data = header + 16;
     PictureSize size;
-    std::size_t sizeBytes = 10;
+    std::int64_t done = 30;  // bytes read from the start of the file
     if (std::memcmp(chunk, "VP8 ", 4) == 0 && read(in, header + 16, 10) &&
         std::memcmp(data + 3, "\x9D\x01\x2A", 3) == 0) {
         size = {littleEndian(data + 6, 2) & 0x3FFF, littleEndian(data + 8, 2) & 0x3FFF, true};
     } else if (std::memcmp(chunk, "VP8L", 4) == 0 && read(in, header + 16, 5) && data[0] == 0x2F) {
         const std::uint32_t bits = littleEndian(data + 1, 4);
         size = {(bits & 0x3FFF) + 1, ((bits >> 14) & 0x3FFF) + 1, true};
-        sizeBytes = 5;
+        done = 25;
     } else if (std::memcmp(chunk, "VP8X", 4) == 0 && read(in, header + 16, 10)) {
         size = {std::int64_t{littleEndian(data + 4, 3)} + 1,
                 std::int64_t{littleEndian(data + 7, 3)} + 1, true};
     } else {
         return {};
     }
-    const auto sizeEnd = 20 + static_cast<std::int64_t>(sizeBytes);
-    if (chunkBytes < sizeEnd - 20 || 20 + chunkBytes > fileBytes || !in.skip(fileBytes - sizeEnd)) {
-        return {};
-    }
-    return size;
+    // The RIFF size counts the bytes after itself.
+    return in.skip(std::int64_t{littleEndian(header, 4)} + 8 - done) ? size : PictureSize{};
 }
 
 }  // namespace pictureHeaders

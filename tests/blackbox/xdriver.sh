@@ -20,9 +20,8 @@ yesKeys=("$yes") noKeys=("$no") closeKeys=(Return)
 # The answer key and the statements, in the order asked.
 mapfile -t key < <(awk -F'\t' '!/^#/ {print $3}' "$tables/statements.tsv")
 mapfile -t statement < <(awk -F'\t' '!/^#/ {print $4}' "$tables/statements.tsv")
-# The picture area's top-right and bottom-left, 12 pixels in: clear of every box. Where a picture
-# is transparent, the window's background shows.
-corners=(484,76 20,428) background='#f0f0f0'
+# The picture area's top-right and bottom-left, 12 pixels in: clear of every box.
+corners=(484,76 20,428)
 
 trap 'kill -KILL ${pid:-} ${probe:-} 2>/dev/null; wait; rm -rf "$work"' EXIT
 fail() {

@@ -12,12 +12,12 @@ namespace {
 const QColor red(200, 0, 0);   // the colour of 1.jpg
 const QColor blue(0, 0, 200);  // the colour of 3.jpg
 
-QByteArray solid(QColor colour, const char* format = "JPEG", int side = 64) {
-    QImage image(side, side, QImage::Format_RGB32);
+QByteArray solid(QColor colour) {
+    QImage image(64, 64, QImage::Format_RGB32);
     image.fill(colour);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
+    image.save(&buffer, "JPEG");
     return buffer.data();
 }
 
@@ -61,25 +61,19 @@ QString showOrError(ShownProgram& shown, const std::string& name) {
 }
 
 // A picture fills the area in device pixels (976 x 752 at double density); an error leaves the
-// previous picture in place. The limits of the picture rule, on both sides (the black-box table
-// plays every kind of file on every port).
+// previous picture in place. The shared decision's rows hold the limits of the picture rule, and
+// the black-box table plays every kind of file on every port.
 TEST(Picture, EachFileGivesAPictureOrAnError) {
     ShownProgram shown;
-    const QByteArray jpeg = solid(blue);
     const struct {
         std::string kind;
         QByteArray bytes;
         QString result;  // the solid picture then shown ("" for grey), or the error
     } rows[] = {
-        {"JPEG", jpeg, "3.jpg"},
+        {"JPEG", solid(blue), "3.jpg"},
         {"missing", {}, "error 53"},
-        {"JPEG without its end marker", jpeg.chopped(2), "error 481"},
-        // Formats that decode at full size stop at the pixel cap: 2896 x 2896 is just below it.
-        {"PNG at the pixel cap", solid(red, "PNG", 2896), "1.jpg"},
-        {"PNG above the pixel cap", solid(red, "PNG", 2897), "error 481"},
         // A JPEG decodes at down to an eighth of its size: 20000 fits the allocation cap.
         {"JPEG 20000 x 20000", greyJpeg(20000), ""},
-        {"JPEG 36000 x 36000", greyJpeg(36000), "error 481"},
     };
     QString previous;
     for (const auto& row : rows) {
