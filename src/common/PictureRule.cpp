@@ -57,5 +57,5 @@ bool jpegFits(const JpegFrame& frame) {
 }
 
 bool fullSizePictureFits(std::int64_t width, std::int64_t height) {
-    return width > 0 && height > 0 && width * height <= maxFullSizePixels;
+    return width > 0 && height > 0 && width <= maxFullSizePixels / height;
 }

@@ -12,7 +12,8 @@
 // Largest file any port reads; far above any camera's JPEG.
 inline constexpr std::int64_t maxPictureFileBytes = 64LL * 1024 * 1024;
 
-// Largest picture in another format (PNG, GIF, BMP under a .jpg name), which decodes at full size.
+// Largest picture in another format (PNG, GIF, BMP, WebP under a .jpg name), which decodes at
+// full size.
 inline constexpr std::int64_t maxFullSizePixels = 8LL * 1024 * 1024;
 
 // Largest output of a JPEG decoded at its smallest scale, 1/8, at 4 bytes a pixel: JPEGs up to

@@ -12,7 +12,7 @@
 #include <cerrno>
 #include <string>
 
-#include "JpegCheck.h"
+#include "PictureCheck.h"
 #include "PictureRule.h"
 #include "RunTimeError.h"
 #include "StreamBytes.h"
@@ -64,35 +64,25 @@ QImage loadPicture(std::string_view fileName, QSize targetSize, PictureFileIdent
         throw RunTimeError::invalidPicture(name);
     }
 
-    QImageReader reader(&file);
-    reader.setDecideFormatFromContent(true);
+    // Qt decodes a cut-off picture in part with only a warning, and reads whatever formats its
+    // plugins know, so the shared decision reads the file first.
+    StreamBytes in([&file](unsigned char* buffer, std::size_t capacity) {
+        const qint64 read =
+            file.read(reinterpret_cast<char*>(buffer), static_cast<qint64>(capacity));
+        return read > 0 ? static_cast<std::size_t>(read) : std::size_t{0};
+    });
+    const PictureCheck picture = checkPicture(in);
+    if (picture.format == PictureFormat::refused || picture.workingBytes > workingBytesAllowed ||
+        !file.seek(0)) {
+        throw RunTimeError::invalidPicture(name);
+    }
+
+    // Only the decoder of the format decided on reads it.
+    static constexpr const char* formatNames[] = {"", "jpeg", "png", "gif", "bmp", "webp"};
+    QImageReader reader(&file, formatNames[static_cast<int>(picture.format)]);
+    reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(true);
     reader.setAllocationLimit(static_cast<int>(maxJpegOutputBytes / (1024 * 1024)));
-    const QByteArray format = reader.format();
-    if (format.isEmpty()) throw RunTimeError::invalidPicture(name);
-    std::string description;
-    if (format == "jpeg") {
-        // Qt decodes a cut-off JPEG with a grey tail and only a warning, so the loader walks it
-        // to its end marker first, and takes its memory and description on the way.
-        StreamBytes in([&file](unsigned char* buffer, std::size_t capacity) {
-            const qint64 read =
-                file.read(reinterpret_cast<char*>(buffer), static_cast<qint64>(capacity));
-            return read > 0 ? static_cast<std::size_t>(read) : std::size_t{0};
-        });
-        if (!file.seek(0)) throw RunTimeError::invalidPicture(name);
-        const JpegCheck jpeg = checkJpeg(in);
-        if (jpeg.rejected || jpeg.workingBytes > workingBytesAllowed || !file.seek(0)) {
-            throw RunTimeError::invalidPicture(name);
-        }
-        description = jpeg.description;
-    } else {
-        // Other formats decode at full size, and smooth scaling first copies an 8-bit picture to
-        // 32 bits: only the pixel cap keeps that copy small.
-        const QSize fullSize = reader.size();
-        if (!fullSizePictureFits(fullSize.width(), fullSize.height())) {
-            throw RunTimeError::invalidPicture(name);
-        }
-    }
 
     // The scaled size applies before the EXIF rotation, so a turned picture is decoded to the
     // turned box and comes out upright at the target size.
@@ -103,6 +93,7 @@ QImage loadPicture(std::string_view fileName, QSize targetSize, PictureFileIdent
     QImage image = reader.read();
     if (image.isNull()) throw RunTimeError::invalidPicture(name);
     // Set for every picture, so that whatever text Qt's own reader found never shows instead.
-    image.setText(QString::fromLatin1(pictureDescriptionKey), QString::fromStdString(description));
+    image.setText(QString::fromLatin1(pictureDescriptionKey),
+                  QString::fromStdString(picture.description));
     return image;
 }

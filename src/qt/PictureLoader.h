@@ -24,12 +24,11 @@ struct PictureFileIdentity {
 
 // Reads a picture file by bare name from the current directory and decodes it straight to the
 // given size in device pixels, so a huge JPEG never exists at full size in memory.
-// Throws RunTimeError 53 for a missing file and 481 for anything that is no readable picture or
-// over the picture rule (PictureRule.h), and also 481 for a JPEG whose decoding would take more
-// than workingBytesAllowed. If identity is given, it receives the identity of the file that was
-// read.
-// The picture's description (see JpegDescription.h) comes with it as the image's text under
-// pictureDescriptionKey, empty when the file has none or is no JPEG.
+// Throws RunTimeError 53 for a missing file and 481 for anything that the shared decision
+// (PictureCheck.h) refuses or that does not decode, and also 481 for a picture whose decoding
+// would take more than workingBytesAllowed. If identity is given, it receives the identity of the
+// file that was read. The picture's description (see JpegDescription.h) comes with it as the
+// image's text under pictureDescriptionKey, empty when the file has none or is no JPEG.
 QImage loadPicture(std::string_view fileName, QSize targetSize,
                    PictureFileIdentity* identity = nullptr,
                    std::int64_t workingBytesAllowed = INT64_MAX);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "JpegCheck.h"
+#include "PictureCheck.h"
 #include "PictureRule.h"
 #include "RunTimeError.h"
 #include "ScriptText.h"
@@ -30,15 +30,13 @@ EM_ASYNC_JS(int, jsPictureSize, (const char* name, int length, double maxBytes),
 EM_JS(void, jsCopyPicture, (unsigned char* destination), {
     torvamikPage.copyPicture(destination);
 });
-EM_ASYNC_JS(int, jsLoadPicture, (), {
+EM_ASYNC_JS(int, jsLoadPicture, (int firstFrame), {
     try {
-        return await torvamikPage.load() ? 1 : 0;
+        return await torvamikPage.load(firstFrame != 0) ? 1 : 0;
     } catch (error) {
         return 0;
     }
 });
-EM_JS(double, jsLoadedWidth, (), { return torvamikPage.loadedSize()[0]; });
-EM_JS(double, jsLoadedHeight, (), { return torvamikPage.loadedSize()[1]; });
 EM_ASYNC_JS(int, jsShowLoaded, (const char* description), {
     try {
         return await torvamikPage.show(UTF8ToString(description)) ? 1 : 0;
@@ -66,14 +64,13 @@ void showPicture(std::string_view fileName) {
     if (size < 0) throw RunTimeError::invalidPicture(name);
     std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
     if (size > 0) jsCopyPicture(bytes.data());
-    // Browsers draw a cut-off JPEG with a grey tail, and decode any JPEG however much memory it
-    // takes, so the walk and the picture rule come first.
-    const JpegCheck jpeg = checkJpeg(bytes.data(), bytes.size());
-    if (jpeg.rejected || jsLoadPicture() == 0) throw RunTimeError::invalidPicture(name);
-    const auto width = static_cast<std::int64_t>(jsLoadedWidth());
-    const auto height = static_cast<std::int64_t>(jsLoadedHeight());
-    if ((!jpeg.isJpeg && !fullSizePictureFits(width, height)) ||
-        jsShowLoaded(jpeg.description.c_str()) == 0) {
+    // Browsers draw a cut-off picture in part, decode any picture however much memory it takes
+    // and read formats that the other ports refuse, so the shared decision comes first. Only a
+    // JPEG cannot be animated.
+    const PictureCheck picture = checkPicture(bytes.data(), bytes.size());
+    if (picture.format == PictureFormat::refused ||
+        jsLoadPicture(picture.format != PictureFormat::jpeg) == 0 ||
+        jsShowLoaded(picture.description.c_str()) == 0) {
         throw RunTimeError::invalidPicture(name);
     }
 }

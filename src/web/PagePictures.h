@@ -11,7 +11,7 @@ namespace page {
 // Starts fetching the picture in the background; failures wait for showPicture.
 void preparePicture(std::string_view fileName);
 // Shows the picture in the picture area. Throws RunTimeError 53 when it cannot be fetched in
-// time, 481 when it is over the picture rule, cut off before its end marker or does not decode.
+// time, 481 when the shared decision (PictureCheck.h) refuses it or it does not decode.
 void showPicture(std::string_view fileName);
 
 }  // namespace page

@@ -136,20 +136,31 @@ var torvamikPage = {
 
     copyPicture(destination) { HEAPU8.set(this.lastBytes, destination); },
 
-    // Loads the bytes of the latest pictureSize() as an <img>, which tells its natural size
-    // before it is decoded; false when the browser cannot read it as a picture.
-    async load() {
+    // Loads the bytes of the latest pictureSize() as an <img>; false when the browser cannot read
+    // them as a picture. With firstFrame, the picture is drawn once and handed over as a PNG, so
+    // that an animation stands still on its first frame, as on the desktop.
+    async load(firstFrame) {
         if (this.loaded) URL.revokeObjectURL(this.loaded.src);
         const image = this.loaded = new Image();
         image.alt = '';
-        image.src = URL.createObjectURL(new Blob([this.lastBytes], {type: 'image/jpeg'}));
+        let blob = new Blob([this.lastBytes], {type: 'image/jpeg'});
+        if (firstFrame) {
+            try {
+                const frame = await createImageBitmap(blob);
+                const canvas = new OffscreenCanvas(frame.width, frame.height);
+                canvas.getContext('2d').drawImage(frame, 0, 0);
+                frame.close();
+                blob = await canvas.convertToBlob();
+            } catch (error) {
+                return false;
+            }
+        }
+        image.src = URL.createObjectURL(blob);
         return new Promise(resolve => {
             image.onload = () => resolve(true);
             image.onerror = () => resolve(false);
         });
     },
-
-    loadedSize() { return [this.loaded.naturalWidth, this.loaded.naturalHeight]; },
 
     // Decodes the loaded picture and shows it with its own description as its text; false when
     // it does not decode.

@@ -11,12 +11,12 @@
 #include <utility>
 #include <vector>
 
-#include "JpegCheck.h"
 #include "JpegDecoder.h"
 #include "Orientation.h"
+#include "PictureCheck.h"
 #include "PictureFile.h"
-#include "PictureRule.h"
 #include "RunTimeError.h"
+#include "WebpDecoder.h"
 #include "WideText.h"
 
 namespace gdip = Gdiplus::DllExports;
@@ -42,7 +42,8 @@ struct DcDeleter {
 };
 using GdipImage = std::unique_ptr<Gdiplus::GpImage, GdipImageDeleter>;
 
-// A decoded picture as GDI+ draws it; a JPEG's image refers to pixels, which therefore go last.
+// A decoded picture as GDI+ draws it; a JPEG's or a WebP's image refers to pixels, which
+// therefore go last.
 struct SourcePicture {
     std::vector<unsigned char> pixels;
     GdipImage image;
@@ -58,19 +59,12 @@ SIZE imageSize(Gdiplus::GpImage* image) {
     return SIZE{static_cast<LONG>(width), static_cast<LONG>(height)};
 }
 
-SourcePicture decodeJpegPicture(const std::vector<unsigned char>& bytes, int orientation, SIZE size,
-                                const std::string& name) {
-    // Orientations 5 to 8 store the picture on its side: it is decoded towards the turned box.
-    const bool onItsSide = orientation >= 5 && orientation <= 8;
-    std::optional<Pixels> decoded =
-        decodeJpeg(bytes.data(), bytes.size(), onItsSide ? SIZE{size.cy, size.cx} : size);
-    if (!decoded) throw RunTimeError::invalidPicture(name);
-    Pixels upright = uprightPixels(std::move(*decoded), orientation);
-    SourcePicture source{std::move(upright.bgrx), nullptr};
+// Decoded pixels as GDI+ draws them: a JPEG's opaque, a WebP's with premultiplied alpha.
+SourcePicture pixelPicture(Pixels pixels, Gdiplus::PixelFormat format, const std::string& name) {
+    SourcePicture source{std::move(pixels.bgrx), nullptr};
     Gdiplus::GpBitmap* bitmap = nullptr;
-    if (gdip::GdipCreateBitmapFromScan0(upright.width, upright.height, upright.width * 4,
-                                        PixelFormat32bppRGB, source.pixels.data(),
-                                        &bitmap) != Gdiplus::Ok ||
+    if (gdip::GdipCreateBitmapFromScan0(pixels.width, pixels.height, pixels.width * 4, format,
+                                        source.pixels.data(), &bitmap) != Gdiplus::Ok ||
         !bitmap) {
         throw RunTimeError::invalidPicture(name);
     }
@@ -78,8 +72,25 @@ SourcePicture decodeJpegPicture(const std::vector<unsigned char>& bytes, int ori
     return source;
 }
 
-// PNG, GIF, BMP and whatever else GDI+ reads; it decodes them at full size, so their size is
-// checked before anything is drawn.
+SourcePicture decodeJpegPicture(const std::vector<unsigned char>& bytes, int orientation, SIZE size,
+                                const std::string& name) {
+    // Orientations 5 to 8 store the picture on its side: it is decoded towards the turned box.
+    const bool onItsSide = orientation >= 5 && orientation <= 8;
+    std::optional<Pixels> decoded =
+        decodeJpeg(bytes.data(), bytes.size(), onItsSide ? SIZE{size.cy, size.cx} : size);
+    if (!decoded) throw RunTimeError::invalidPicture(name);
+    return pixelPicture(uprightPixels(std::move(*decoded), orientation), PixelFormat32bppRGB, name);
+}
+
+SourcePicture decodeWebpPicture(const std::vector<unsigned char>& bytes, SIZE size,
+                                const std::string& name) {
+    std::optional<Pixels> decoded = decodeWebp(bytes.data(), bytes.size(), size);
+    if (!decoded) throw RunTimeError::invalidPicture(name);
+    return pixelPicture(std::move(*decoded), PixelFormat32bppPARGB, name);
+}
+
+// PNG, GIF and BMP, which GDI+ decodes at full size, within the pixel cap the shared decision
+// holds them to; an animated GIF shows its first frame.
 SourcePicture decodeOtherPicture(const std::vector<unsigned char>& bytes, const std::string& name) {
     const std::unique_ptr<IStream, ComReleaser> stream(
         SHCreateMemStream(bytes.data(), static_cast<UINT>(bytes.size())));
@@ -88,10 +99,7 @@ SourcePicture decodeOtherPicture(const std::vector<unsigned char>& bytes, const 
     if (gdip::GdipCreateBitmapFromStream(stream.get(), &bitmap) != Gdiplus::Ok || !bitmap) {
         throw RunTimeError::invalidPicture(name);
     }
-    SourcePicture source{{}, GdipImage(bitmap)};
-    const SIZE full = imageSize(bitmap);
-    if (!fullSizePictureFits(full.cx, full.cy)) throw RunTimeError::invalidPicture(name);
-    return source;
+    return {{}, GdipImage(bitmap)};
 }
 
 // Draws image stretched to size with smooth scaling, into a bitmap the screen takes as it is.
@@ -109,6 +117,9 @@ BitmapHandle drawStretched(Gdiplus::GpImage* image, SIZE size, const std::string
     if (!bitmap || !dc) throw RunTimeError::invalidPicture(name);
 
     const HGDIOBJ previous = SelectObject(dc.get(), bitmap.get());
+    // Where the picture is transparent, the window's background shows, as in an empty area.
+    const RECT area{0, 0, size.cx, size.cy};
+    FillRect(dc.get(), &area, GetSysColorBrush(COLOR_BTNFACE));
     Gdiplus::GpStatus status = Gdiplus::GenericError;
     Gdiplus::GpGraphics* raw = nullptr;
     if (gdip::GdipCreateFromHDC(dc.get(), &raw) == Gdiplus::Ok && raw) {
@@ -148,11 +159,21 @@ GdiplusSession::~GdiplusSession() {
 LoadedPicture loadPicture(std::string_view fileName, SIZE size) {
     const std::string name(fileName);
     const std::vector<unsigned char> bytes = readPictureFile(name);
-    // One walk over the file: whether a JPEG is refused, how it is turned, and its description.
-    const JpegCheck jpeg = checkJpeg(bytes.data(), bytes.size());
-    if (jpeg.rejected) throw RunTimeError::invalidPicture(name);
-    const SourcePicture source = jpeg.isJpeg
-                                     ? decodeJpegPicture(bytes, jpeg.orientation, size, name)
-                                     : decodeOtherPicture(bytes, name);
-    return {drawStretched(source.image.get(), size, name), toWide(jpeg.description)};
+    // One reading of the file decides its format, and for a JPEG how it is turned and its
+    // description.
+    const PictureCheck picture = checkPicture(bytes.data(), bytes.size());
+    SourcePicture source;
+    switch (picture.format) {
+        case PictureFormat::refused:
+            throw RunTimeError::invalidPicture(name);
+        case PictureFormat::jpeg:
+            source = decodeJpegPicture(bytes, picture.orientation, size, name);
+            break;
+        case PictureFormat::webp:
+            source = decodeWebpPicture(bytes, size, name);
+            break;
+        default:
+            source = decodeOtherPicture(bytes, name);
+    }
+    return {drawStretched(source.image.get(), size, name), toWide(picture.description)};
 }

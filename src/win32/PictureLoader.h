@@ -30,7 +30,9 @@ struct LoadedPicture {
 
 // Reads a picture file by bare name from the current directory and draws it upright (as its EXIF
 // orientation says) and stretched to fill size device pixels, into a bitmap that the screen can
-// take as it is. A JPEG is decoded by libjpeg-turbo already reduced towards that size; PNG, GIF
-// and BMP by GDI+ at full size, so they are refused above the shared pixel cap.
-// Throws RunTimeError 53 for a missing file and 481 for anything that is no readable picture.
+// take as it is, on the window's background where the picture is transparent. A JPEG is decoded
+// by libjpeg-turbo already reduced towards that size, a WebP by libwebp; PNG, GIF and BMP by
+// GDI+ at full size.
+// Throws RunTimeError 53 for a missing file and 481 for anything that the shared decision
+// (PictureCheck.h) refuses or that does not decode.
 LoadedPicture loadPicture(std::string_view fileName, SIZE size);

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-// A picture as 32-bit pixels in GDI+'s byte order (blue, green, red, unused), top-down rows of
-// width * 4 bytes.
+// A picture as 32-bit pixels in GDI+'s byte order (blue, green, red, then unused or a
+// premultiplied alpha), top-down rows of width * 4 bytes.
 struct Pixels {
     int width = 0;
     int height = 0;

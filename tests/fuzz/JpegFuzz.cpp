@@ -1,31 +1,24 @@
 // SPDX-FileCopyrightText: 2026 Torvamik! developers
 // SPDX-License-Identifier: MIT
-// Fuzzes what every port runs on a picture file a player drops into the folder: the JPEG walk
-// with the picture rule, the EXIF orientation and the description, read from memory as Windows
-// and the web do and through the stream reader Qt uses, at a block size the input picks. Both
-// readings must agree, and a description must be UTF-8 of at most 1000 bytes without control
-// characters, which the reader gives back unchanged.
+// Fuzzes what every port runs on a picture file a player drops into the folder: the decision on
+// its format, with the JPEG walk and the other formats' headers, the picture rule, the EXIF
+// orientation and the description, read from memory as Windows and the web do and through the
+// stream reader Qt uses, at a block size the input picks. Both readings must agree, and a
+// description must be UTF-8 of at most 1000 bytes without control characters, which the reader
+// gives back unchanged.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <tuple>
 
-#include "JpegCheck.h"
 #include "JpegDescription.h"
+#include "PictureCheck.h"
 #include "StreamBytes.h"
 
-namespace {
-
-bool same(const JpegCheck& a, const JpegCheck& b) {
-    return a.isJpeg == b.isJpeg && a.rejected == b.rejected && a.workingBytes == b.workingBytes &&
-           a.orientation == b.orientation && a.description == b.description;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const JpegCheck fromMemory = checkJpeg(data, size);
+    const PictureCheck fromMemory = checkPicture(data, size);
 
     std::size_t at = 0;
     const std::size_t blockSize = size == 0 ? 1 : 1 + data[size / 2] * 257 % 70000;
@@ -37,9 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return count;
         },
         blockSize);
-    const JpegCheck fromStream = checkJpeg(stream);
+    const PictureCheck fromStream = checkPicture(stream);
 
-    if (!same(fromMemory, fromStream)) std::abort();
+    const auto fields = [](const PictureCheck& check) {
+        return std::tie(check.format, check.workingBytes, check.orientation, check.description);
+    };
+    if (fields(fromMemory) != fields(fromStream)) std::abort();
     if (fromMemory.description.size() > maxDescriptionBytes) std::abort();
     // A clean description reads back as itself; one with bad UTF-8 or a control character not.
     if (descriptionInComment("Description: " + fromMemory.description) != fromMemory.description) {

@@ -22,7 +22,7 @@ COLOURS = {name: bytes.fromhex(colour[1:]) for name, colour in rows('pictures.ts
 PLANS = {plan: pictures.split() for plan, pictures in rows('answer-plans.tsv')}
 ASKING, WAITING = 'Jälgige ka fotot dialoogikasti taga!', 'Oota pisut...'
 # Points in the picture area: its top-right and bottom-left corners, 12 pixels in, and for a
-# turned picture one inside the red strip across the top left and one below it.
+# picture with a strip across the top left one inside it and one below it.
 CORNERS, STRIP, BELOW = [(476, 12), (12, 364)], (244, 23), (24, 244)
 MARKUP = '<img src=x onerror=alert(1)>'
 
@@ -220,16 +220,18 @@ def picture_run(page, label):
         os.remove(path)
         if kind != 'missing':
             subprocess.run([os.path.join(SUPPORT, '..', 'blackbox', 'make-picture'), kind, path,
-                            colour.strip('-')], check=True)
+                            colour.split('/')[-1].strip('-')], check=True)
 
     def see(name):
         kind, colour = looks.get(name, ('solid', '#' + COLOURS[name].hex()))
-        want = [(point, colour) for point in CORNERS] + [(STRIP, '#e01010'), (BELOW, colour)] * (
-            kind.startswith('orient'))
+        strip, colour = colour.split('/') if '/' in colour else (None, colour)
+        want = [(p, colour) for p in CORNERS] + [(STRIP, strip), (BELOW, colour)] * bool(strip)
         near = lambda point, colour: all(abs(a - b) <= 40 for a, b in zip(
             page.screen_row(1, *point)[0], bytes.fromhex(colour[1:])))
         try:
             wait(lambda: all(near(*w) for w in want), 30, f'{kind} under {name}')
+            assert not kind.endswith('-animated') or time.sleep(2) or all(
+                near(*w) for w in want), f'{kind} under {name}, after 2 s'
         except AssertionError as error:  # what the screen and an error box, if any, show
             seen = [page.screen_row(1, *point)[0] for point, _ in want]
             raise AssertionError(f'{error}; the screen: {seen}, the console: {page.console()}') from None
