@@ -4,6 +4,7 @@
 
 #include <QAccessibleWidget>
 
+#include "Announcement.h"
 #include "MainWindow.h"
 #include "PictureArea.h"
 
@@ -16,6 +17,9 @@ QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
     }
     if (className == QLatin1String("PictureArea")) {
         return new QAccessibleWidget(static_cast<PictureArea*>(object), QAccessible::Graphic);
+    }
+    if (className == QLatin1String("Announcement")) {
+        return new QAccessibleWidget(static_cast<Announcement*>(object), QAccessible::Notification);
     }
     return nullptr;
 }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Tells Qt's accessibility what the program's own widgets are: the main window is a frame and
-// the picture area a picture. Without this Qt reports both as unnamed fillers. Safe to call more
-// than once.
+// Tells Qt's accessibility what the program's own widgets are: the main window is a frame, the
+// picture area a picture and an announcement a notification. Without this Qt reports them as
+// unnamed fillers. Safe to call more than once.
 void installAccessibleRoles();

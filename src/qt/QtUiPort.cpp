@@ -10,6 +10,7 @@
 #include <malloc.h>
 #endif
 
+#include "Announcement.h"
 #include "MainWindow.h"
 #include "PictureArea.h"
 #include "PictureLoader.h"
@@ -25,6 +26,8 @@ Answer QtUiPort::askYesNo(std::string_view prompt, std::string_view title) {
     endIfWindowClosed();
     QuizMessageBox box(QuizMessageBox::Kind::YesNo, QString::fromUtf8(prompt),
                        QString::fromUtf8(title), &window_);
+    // Orca speaks a box's description after its text and before the focused button.
+    box.setAccessibleDescription(takeUntoldPicture());
     box.exec();
     endIfWindowClosed();
     if (box.clickedButton() == box.yesButton()) return AnswerYes;
@@ -49,6 +52,7 @@ void QtUiPort::showPicture(std::string_view fileName) {
     QImage picture = prefetch_.take(fileName, size);
     if (picture.isNull()) picture = loadPicture(fileName, size);
     area.setPicture(std::move(picture));
+    untoldPicture_ = area.accessibleDescription();
 #ifdef __GLIBC__
     // The previous picture and the decoder's buffers are free now; hand their pages back, so
     // that the resident size stays that of one picture instead of growing with each switch.
@@ -90,6 +94,11 @@ void QtUiPort::pumpEvents(double maxWaitSeconds) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
     endIfWindowClosed();
+    // Only once the window is active, so that it is told after the window and its status.
+    if (!untoldPicture_.isEmpty() && window_.isActiveWindow()) {
+        if (!announcement_) announcement_ = new Announcement(&window_);
+        announcement_->announce(takeUntoldPicture());
+    }
 }
 
 void QtUiPort::endProgram() {

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <QTimer>
+#include <utility>
 
 #include "PicturePrefetch.h"
 #include "SteadyClock.h"
 #include "UiPort.h"
 
+class Announcement;
 class MainWindow;
 
 // The quiz's operations on Qt Widgets, acting on one main window.
@@ -29,9 +31,14 @@ private:
     // Once the main window is closed the program is over: every later call ends it at once, and
     // no further box opens.
     void endIfWindowClosed();
+    // A screen reader hears of each picture once: with the question box that opens over it, or
+    // in a pause, where nothing has the focus, as an announcement.
+    QString takeUntoldPicture() { return std::exchange(untoldPicture_, {}); }
 
     MainWindow& window_;
     SteadyClock clock_;
     QTimer wakeUp_;
     PicturePrefetch prefetch_;
+    QString untoldPicture_;  // the description of the picture on screen, until it is told
+    Announcement* announcement_ = nullptr;  // made at the first announcement, owned by the window
 };

@@ -16,7 +16,7 @@ EM_ASYNC_JS(int, jsAskYesNo, (const char* prompt, int promptLength, const char* 
     try {
         return await torvamikPage.box(UTF8ToString(title, titleLength),
                                       UTF8ToString(prompt, promptLength),
-                                      [['Jah', 'j', 1], ['Ei', 'e', 0]], null);
+                                      [['Jah', 'j', 1], ['Ei', 'e', 0]], null, true);
     } catch (error) {
         return -1;
     }

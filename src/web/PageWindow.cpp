@@ -23,6 +23,7 @@ EM_JS(void, jsSetCaption, (const char* text, int length), {
 EM_JS(void, jsDisableButton, (), { torvamikPage.disableButton(); });
 EM_JS(void, jsCloseWindow, (), { torvamikPage.closeWindow(); });
 EM_ASYNC_JS(void, jsSleep, (int milliseconds), {
+    torvamikPage.announcePicture();
     await new Promise(resolve => setTimeout(resolve, milliseconds));
 });
 // clang-format on

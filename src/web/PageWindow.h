@@ -18,7 +18,8 @@ void setCaption(std::string_view text);
 void disableButton();
 // Takes the window off the page, as a closed window; nothing happens on a second call.
 void closeWindow();
-// Lets the page run for this many milliseconds on a timer.
+// Lets the page run for this many milliseconds on a timer, once the live region has told a screen
+// reader of a picture that it has not heard of.
 void sleep(int milliseconds);
 
 }  // namespace page

@@ -9,6 +9,8 @@ var torvamikPage = {
     bytes: new Map(),     // picture name -> promise of its bytes, or of a failure code
     lastBytes: null,      // the bytes of the latest pictureSize(), for copyPicture() and load()
     loaded: null,         // the <img> of the latest load(), until show()
+    told: null,           // the <img> whose description a screen reader has been given
+    notice: null,         // the live region's text for a screen reader alone
     pictureTimeoutMs: 20000,
 
     // The page's main landmark, which holds the window and its boxes and outlives the window.
@@ -37,9 +39,29 @@ var torvamikPage = {
         this.window = null;
     },
 
+    // A screen reader hears of each picture once: with the question box that opens over it, or in
+    // a pause, where nothing has the focus, from the live region after the caption.
+    untoldPicture() {
+        const image = this.pictureArea.firstChild;
+        if (!image || image === this.told) return false;
+        this.told = image;
+        return image.alt !== '';
+    },
+
+    announcePicture() {
+        if (!this.untoldPicture()) return;
+        if (!this.notice) {
+            this.notice = document.createElement('span');
+            this.notice.className = 'visually-hidden';
+            this.button.parentElement.append(this.notice);
+        }
+        this.notice.textContent = this.told.alt;
+    },
+
     // A modal box; choices are [label, mnemonic, value], the first is the default. Resolves to
     // the value of the chosen button; Escape chooses escapeValue, or nothing when it is null.
-    box(title, text, choices, escapeValue) {
+    // A box that tellsPicture is described by the untold picture behind it after its text.
+    box(title, text, choices, escapeValue, tellsPicture) {
         return new Promise(resolve => {
             const dialog = document.createElement('dialog');
             dialog.setAttribute('role', 'alertdialog');
@@ -91,6 +113,15 @@ var torvamikPage = {
                 }
             });
             dialog.append(heading, body, row);
+            // Behind the modal box the picture is inert, and its text described nothing.
+            if (tellsPicture && this.untoldPicture()) {
+                const picture = document.createElement('span');
+                picture.id = 'box-picture';
+                picture.hidden = true;
+                picture.textContent = this.told.alt;
+                dialog.setAttribute('aria-describedby', 'box-text box-picture');
+                dialog.append(picture);
+            }
             // Beside the window, not in it: a box keeps its own size when the window is scaled.
             this.main().append(dialog);
             dialog.showModal();
