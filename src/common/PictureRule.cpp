@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-namespace {
-
 std::int64_t ceilDiv(std::int64_t value, std::int64_t divisor) {
     return (value + divisor - 1) / divisor;
 }
+
+namespace {
 
 std::int64_t roundUp(std::int64_t value, std::int64_t multiple) {
     return ceilDiv(value, multiple) * multiple;
@@ -16,12 +16,6 @@ std::int64_t roundUp(std::int64_t value, std::int64_t multiple) {
 
 std::int64_t outputBytesAtOneEighth(const JpegFrame& frame) {
     return jpegOutputBytes(frame.width, frame.height, 1);
-}
-
-}  // namespace
-
-std::int64_t jpegOutputBytes(std::int64_t width, std::int64_t height, int eighths) {
-    return ceilDiv(width * eighths, 8) * ceilDiv(height * eighths, 8) * 4;
 }
 
 std::int64_t jpegCoefficientBytes(const JpegFrame& frame) {
@@ -44,6 +38,12 @@ std::int64_t jpegCoefficientBytes(const JpegFrame& frame) {
         bytes += columns * rows * 64 * 2;
     }
     return bytes;
+}
+
+}  // namespace
+
+std::int64_t jpegOutputBytes(std::int64_t width, std::int64_t height, int eighths) {
+    return ceilDiv(width * eighths, 8) * ceilDiv(height * eighths, 8) * 4;
 }
 
 std::int64_t jpegWorkingBytes(const JpegFrame& frame) {

@@ -38,9 +38,10 @@ struct JpegFrame {
     bool wholeImageBuffers = false;
 };
 
+// value / divisor rounded up, for positive numbers.
+std::int64_t ceilDiv(std::int64_t value, std::int64_t divisor);
 // The output of a JPEG decoded at eighths/8 of its size, as libjpeg rounds it, at 4 bytes a pixel.
 std::int64_t jpegOutputBytes(std::int64_t width, std::int64_t height, int eighths);
-std::int64_t jpegCoefficientBytes(const JpegFrame& frame);
 // The memory the rule counts for decoding the JPEG: its smallest output, and its coefficients
 // when the decoder keeps them whole.
 std::int64_t jpegWorkingBytes(const JpegFrame& frame);

@@ -15,6 +15,7 @@
 // After jpeglib.h, which it needs.
 #include <jerror.h>
 
+#include "Owned.h"
 #include "PictureRule.h"
 
 namespace {
@@ -36,10 +37,6 @@ struct Decompression {
 
 // Warnings about tolerated damage would land on stderr, which belongs to the one error line.
 void stayQuiet(j_common_ptr) {}
-
-struct DecompressionDestroyer {
-    void operator()(jpeg_decompress_struct* info) const { jpeg_destroy_decompress(info); }
-};
 
 // The two steps that call libjpeg each set their own jump and hold no C++ object with a
 // destructor, because libjpeg leaves them by longjmp; GCC never inlines a function that calls
@@ -87,10 +84,6 @@ void cmykToBgrx(std::vector<unsigned char>& pixels, bool inverted) {
     }
 }
 
-std::int64_t ceilDiv(std::int64_t numerator, std::int64_t denominator) {
-    return (numerator + denominator - 1) / denominator;
-}
-
 }  // namespace
 
 int jpegScaleEighths(int width, int height, SIZE target) {
@@ -110,7 +103,7 @@ std::optional<Pixels> decodeJpeg(const unsigned char* data, std::size_t size, SI
     d.info.err = jpeg_std_error(&d.errors.base);
     d.errors.base.error_exit = jumpBack;
     d.errors.base.output_message = stayQuiet;
-    const std::unique_ptr<jpeg_decompress_struct, DecompressionDestroyer> owner(&d.info);
+    const Owned<jpeg_decompress_struct*, jpeg_destroy_decompress> owner(&d.info);
     // Memory that runs out is error 7 on every port, not a bad picture.
     const auto failure = [&d]() -> std::optional<Pixels> {
         if (d.errors.base.msg_code == JERR_OUT_OF_MEMORY) throw std::bad_alloc();

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "GdiHandles.h"
+#include "Owned.h"
 #include "PictureLoader.h"
 #include "WindowDescription.h"
 

@@ -7,16 +7,14 @@
 #include <algorithm>
 #include <memory>
 
+#include "Owned.h"
 #include "PictureRule.h"
 #include "RunTimeError.h"
 #include "WideText.h"
 
 namespace {
 
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using FileHandle = std::unique_ptr<void, HandleCloser>;
+using FileHandle = Owned<HANDLE, CloseHandle>;
 
 // ReadFile takes at most a DWORD at a time; smaller reads keep the system's buffers small.
 constexpr std::size_t readChunkBytes = 16u << 20;

@@ -13,6 +13,7 @@
 
 #include "JpegDecoder.h"
 #include "Orientation.h"
+#include "Owned.h"
 #include "PictureCheck.h"
 #include "PictureFile.h"
 #include "RunTimeError.h"
@@ -23,24 +24,7 @@ namespace gdip = Gdiplus::DllExports;
 
 namespace {
 
-struct ComReleaser {
-    void operator()(IUnknown* object) const { object->Release(); }
-};
-struct GdipImageDeleter {
-    void operator()(Gdiplus::GpImage* image) const { gdip::GdipDisposeImage(image); }
-};
-struct GdipGraphicsDeleter {
-    void operator()(Gdiplus::GpGraphics* graphics) const { gdip::GdipDeleteGraphics(graphics); }
-};
-struct GdipAttributesDeleter {
-    void operator()(Gdiplus::GpImageAttributes* attributes) const {
-        gdip::GdipDisposeImageAttributes(attributes);
-    }
-};
-struct DcDeleter {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-};
-using GdipImage = std::unique_ptr<Gdiplus::GpImage, GdipImageDeleter>;
+using GdipImage = Owned<Gdiplus::GpImage*, gdip::GdipDisposeImage>;
 
 // A decoded picture as GDI+ draws it; a JPEG's or a WebP's image refers to pixels, which
 // therefore go last.
@@ -92,7 +76,7 @@ SourcePicture decodeWebpPicture(const std::vector<unsigned char>& bytes, SIZE si
 // PNG, GIF and BMP, which GDI+ decodes at full size, within the pixel cap the shared decision
 // holds them to; an animated GIF shows its first frame.
 SourcePicture decodeOtherPicture(const std::vector<unsigned char>& bytes, const std::string& name) {
-    const std::unique_ptr<IStream, ComReleaser> stream(
+    const Owned<IStream*, [](IUnknown* object) { object->Release(); }> stream(
         SHCreateMemStream(bytes.data(), static_cast<UINT>(bytes.size())));
     if (!stream) throw RunTimeError::invalidPicture(name);
     Gdiplus::GpBitmap* bitmap = nullptr;
@@ -113,7 +97,7 @@ BitmapHandle drawStretched(Gdiplus::GpImage* image, SIZE size, const std::string
     info.bmiHeader.biCompression = BI_RGB;
     void* pixels = nullptr;
     BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
-    const std::unique_ptr<HDC__, DcDeleter> dc(CreateCompatibleDC(nullptr));
+    const Owned<HDC, DeleteDC> dc(CreateCompatibleDC(nullptr));
     if (!bitmap || !dc) throw RunTimeError::invalidPicture(name);
 
     const HGDIOBJ previous = SelectObject(dc.get(), bitmap.get());
@@ -123,13 +107,13 @@ BitmapHandle drawStretched(Gdiplus::GpImage* image, SIZE size, const std::string
     Gdiplus::GpStatus status = Gdiplus::GenericError;
     Gdiplus::GpGraphics* raw = nullptr;
     if (gdip::GdipCreateFromHDC(dc.get(), &raw) == Gdiplus::Ok && raw) {
-        const std::unique_ptr<Gdiplus::GpGraphics, GdipGraphicsDeleter> graphics(raw);
+        const Owned<Gdiplus::GpGraphics*, gdip::GdipDeleteGraphics> graphics(raw);
         gdip::GdipSetInterpolationMode(raw, Gdiplus::InterpolationModeHighQualityBicubic);
         gdip::GdipSetPixelOffsetMode(raw, Gdiplus::PixelOffsetModeHalf);
         // Mirrored tiling at the edges keeps the border pixels from fading into black.
         Gdiplus::GpImageAttributes* rawAttributes = nullptr;
         gdip::GdipCreateImageAttributes(&rawAttributes);
-        const std::unique_ptr<Gdiplus::GpImageAttributes, GdipAttributesDeleter> attributes(
+        const Owned<Gdiplus::GpImageAttributes*, gdip::GdipDisposeImageAttributes> attributes(
             rawAttributes);
         if (attributes) {
             gdip::GdipSetImageAttributesWrapMode(attributes.get(), Gdiplus::WrapModeTileFlipXY, 0,

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "GdiHandles.h"
+#include "Owned.h"
 
 // Starts GDI+ for the life of the object; the loader needs it.
 class GdiplusSession {

@@ -10,11 +10,9 @@
 #include <new>
 #include <vector>
 
-namespace {
+#include "Owned.h"
 
-struct AnimationDecoderDeleter {
-    void operator()(WebPAnimDecoder* decoder) const { WebPAnimDecoderDelete(decoder); }
-};
+namespace {
 
 // The first frame as the animation shows it: drawn where it lies on the canvas, transparent
 // around it.
@@ -23,7 +21,7 @@ std::optional<Pixels> firstFrame(const unsigned char* data, std::size_t size) {
     if (!WebPAnimDecoderOptionsInit(&options)) return std::nullopt;
     options.color_mode = MODE_bgrA;
     const WebPData webp{data, size};
-    const std::unique_ptr<WebPAnimDecoder, AnimationDecoderDeleter> decoder(
+    const Owned<WebPAnimDecoder*, WebPAnimDecoderDelete> decoder(
         WebPAnimDecoderNew(&webp, &options));
     WebPAnimInfo info;
     std::uint8_t* frame = nullptr;

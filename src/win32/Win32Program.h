@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "SteadyClock.h"
 #include "PictureLoader.h"
+#include "SteadyClock.h"
 #include "WindowDescription.h"
 
 class MainWindow;
@@ -17,8 +17,7 @@ class Win32UiPort;
 // uses, and the dispatch of the one bound click.
 class Win32Program {
 public:
-    explicit Win32Program(const ProgramDescription& description,
-                          SteadyClock clock = SteadyClock());
+    explicit Win32Program(const ProgramDescription& description, SteadyClock clock = SteadyClock());
     ~Win32Program();
     Win32Program(const Win32Program&) = delete;
     Win32Program& operator=(const Win32Program&) = delete;

@@ -3,15 +3,12 @@
 #include "YesNoBox.h"
 
 #include <cwchar>
-#include <memory>
-#include <type_traits>
+
+#include "Owned.h"
 
 namespace {
 
-struct HookRemover {
-    void operator()(HHOOK hook) const { UnhookWindowsHookEx(hook); }
-};
-using HookHandle = std::unique_ptr<std::remove_pointer_t<HHOOK>, HookRemover>;
+using HookHandle = Owned<HHOOK, UnhookWindowsHookEx>;
 
 bool isYesNoBox(HWND window) {
     wchar_t className[8] = {};
