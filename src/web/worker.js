@@ -3,14 +3,13 @@
 // The page's service worker. Every request goes to the server first, past the HTTP cache's own
 // idea of freshness, so a new build or a replaced picture is seen on the next load; only a request
 // that fails for want of a network is answered from the copies kept here. The page's files are
-// kept per build (the build writes its content hash and file list in below); the pictures are
+// kept per build (the build writes its content hash, file list and pictures in below); the pictures are
 // kept by their names and refreshed whenever they come from the server.
 const scope = self.registration.scope;
 const pageCache = `torvamik-page ${scope} @BUILD@`;
 const pictureCache = `torvamik-pictures ${scope}`;
 const pageFiles = [@PAGE_FILES@];
-const pictures = ['0.jpg', '1.jpg', '2.jpg', '3.jpg', '4.jpg', '1õv.jpg', '2õv.jpg', '3õv.jpg',
-                  '4õv.jpg', '5õv.jpg', '3vv.jpg', '4vv.jpg', '5vv.jpg', '6vv.jpg'];
+const pictures = [@PICTURES@];
 const pictureUrls = new Set(pictures.map(name => new URL(encodeURIComponent(name), scope).href));
 
 self.addEventListener('install', event => event.waitUntil((async () => {
