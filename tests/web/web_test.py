@@ -4,7 +4,7 @@
 """The page in headless Chromium through Selenium, served by python3 -m http.server. Usage:
 web_test.py keyboard|real-time|layout|mobile|offline|audit|picture.RUN WEB_BUILD
 PICTURES, where RUN is a run of the picture table as tests/support/picture-runs labels it."""
-import base64, collections, os, re, shutil, subprocess, sys, tempfile, time, unicodedata, zlib
+import base64, collections, os, re, shutil, subprocess, sys, tempfile, time, unicodedata
 from urllib.parse import unquote
 from selenium import webdriver
 from selenium.webdriver.common.action_chains import ActionChains
@@ -99,23 +99,16 @@ class Page:
 
     def screen_row(self, width=1, left=12, top=12):
         """The red, green and blue of the screen's device pixels along the top of a strip of
-        width CSS pixels from (left, top) in the picture area."""
+        width CSS pixels from (left, top) in the picture area, from a screenshot."""
         x, y = self.js("const r = Image1.getBoundingClientRect(); return [r.x, r.y]")
-        x, y = x + left, y + top
-        png = base64.b64decode(self.driver.execute_cdp_cmd('Page.captureScreenshot', {
-            'clip': dict(x=x, y=y, width=width, height=1, scale=1)})['data'])
-        data, at = b'', 8
-        while at < len(png):
-            size, kind = int.from_bytes(png[at:at + 4], 'big'), png[at + 4:at + 8]
-            data, at = data + png[at + 8:at + 8 + size] * (kind == b'IDAT'), at + 12 + size
-        depth = {2: 3, 6: 4}[png[25]]  # RGB or RGBA, 8 bits
-        row = bytearray(zlib.decompress(data)[1:1 + int.from_bytes(png[16:20], 'big') * depth])
-        # The first row has no row above it: only the filters that add the byte to the left
-        # (sub, average and Paeth) change it.
-        filter = zlib.decompress(data)[0]
-        for i in range(depth, len(row) * (filter in (1, 3, 4))):
-            row[i] = (row[i] + (row[i - depth] >> (filter == 3))) & 255
-        return [tuple(row[i:i + 3]) for i in range(0, len(row), depth)]
+        png = self.driver.execute_cdp_cmd('Page.captureScreenshot', {'clip': dict(
+            x=x + left, y=y + top, width=width, height=1, scale=1)})['data']
+        return [tuple(p) for p in self.driver.execute_async_script(
+            "const [png, done] = arguments; createImageBitmap(new Blob([Uint8Array.from(atob(png),"
+            " c => c.charCodeAt(0))])).then(b => { const g = new OffscreenCanvas(b.width, 1)"
+            ".getContext('2d'); g.drawImage(b, 0, 0); const d = g.getImageData(0, 0, b.width, 1)"
+            ".data; done([...Array(b.width).keys()].map(i => [d[4 * i], d[4 * i + 1], d[4 * i + 2]"
+            "])) })", png)]
 
     def shows(self, name):
         """Whether the screen shows the picture, from one pixel near the picture area's corner."""
