@@ -62,6 +62,6 @@ QImage PicturePrefetch::take(std::string_view fileName, QSize targetSize) {
     if (read == reads_.end()) return {};
     Result result = read->result.get();
     reads_.erase(read);
-    if (result.picture.isNull()) return {};
+    if (result.picture.isNull() || currentPictureFile(fileName) != result.identity) return {};
     return std::move(result.picture);
 }
