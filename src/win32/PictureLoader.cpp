@@ -63,7 +63,7 @@ SourcePicture decodeJpegPicture(const std::vector<unsigned char>& bytes, int ori
     std::optional<Pixels> decoded =
         decodeJpeg(bytes.data(), bytes.size(), onItsSide ? SIZE{size.cy, size.cx} : size);
     if (!decoded) throw RunTimeError::invalidPicture(name);
-    return pixelPicture(uprightPixels(std::move(*decoded), 1), PixelFormat32bppRGB, name);
+    return pixelPicture(uprightPixels(std::move(*decoded), orientation), PixelFormat32bppRGB, name);
 }
 
 SourcePicture decodeWebpPicture(const std::vector<unsigned char>& bytes, SIZE size,
