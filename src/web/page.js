@@ -169,7 +169,8 @@ var torvamikPage = {
 
     // Loads the bytes of the latest pictureSize() as an <img>; false when the browser cannot read
     // them as a picture. With firstFrame, the picture is drawn once and handed over as a PNG, so
-    // that an animation stands still on its first frame, as on the desktop.
+    // that an animation stands still on its first frame, as on the desktop; drawn no larger than
+    // the area's device pixels, a large picture takes little time to encode.
     async load(firstFrame) {
         if (this.loaded) URL.revokeObjectURL(this.loaded.src);
         const image = this.loaded = new Image();
@@ -178,8 +179,13 @@ var torvamikPage = {
         if (firstFrame) {
             try {
                 const frame = await createImageBitmap(blob);
-                const canvas = new OffscreenCanvas(frame.width, frame.height);
-                canvas.getContext('2d').drawImage(frame, 0, 0);
+                const area = this.pictureArea;
+                const fit = (size, length) => Math.min(size, Math.ceil(length * devicePixelRatio));
+                const canvas = new OffscreenCanvas(fit(frame.width, area.clientWidth),
+                                                   fit(frame.height, area.clientHeight));
+                const context = canvas.getContext('2d');
+                context.imageSmoothingQuality = 'high';
+                context.drawImage(frame, 0, 0, canvas.width, canvas.height);
                 frame.close();
                 blob = await canvas.convertToBlob();
             } catch (error) {
