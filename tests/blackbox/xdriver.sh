@@ -100,6 +100,7 @@ ended() { sampleMemory && ! alive; }
 # after the exe), or the child of a launcher that stays (strace).
 programPid() {
     local name=torvamik
+    [ -n "$pid" ] || return
     underWine && name='Torvamik!.exe'
     [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = "$name" ] && echo "$pid" || pgrep -n -P "$pid" -x "$name"
 }

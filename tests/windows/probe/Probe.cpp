@@ -10,14 +10,18 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace {
 
-std::string text(HWND window) {
+// Nothing when the window went while it was read: a window that is gone reads as no text, which
+// must not pass for a caption the program set.
+std::optional<std::string> text(HWND window) {
     wchar_t wide[1024] = {};
     char bytes[4096] = {};
     GetWindowTextW(window, wide, 1024);
+    if (!IsWindow(window)) return std::nullopt;
     WideCharToMultiByte(CP_UTF8, 0, wide, -1, bytes, sizeof bytes, nullptr, nullptr);
     std::string line(bytes);
     std::replace(line.begin(), line.end(), '\n', '\t');
@@ -46,12 +50,13 @@ int wmain(int argc, wchar_t* argv[]) {
     SetProcessDPIAware();
     const ULONGLONG end = GetTickCount64() + 1000ULL * (argc > 1 ? _wtoi(argv[1]) : 60);
     HWND main = nullptr;
-    std::string layout, caption, enabled, described, box;
+    std::string layout, shownCaption, enabled, shownDescription, box;
     for (; GetTickCount64() < end && (!main || IsWindow(main)); Sleep(10)) {
         const HWND form = FindWindowW(L"TorvamikForm", nullptr);
         const HWND button = FindWindowExW(form, nullptr, L"Button", nullptr);
         const HWND picture = FindWindowExW(form, nullptr, L"TorvamikPicture", nullptr);
-        if (button && picture) {
+        const auto caption = text(button), description = text(picture);
+        if (button && picture && caption && description) {
             main = form;
             RECT client{};
             GetClientRect(form, &client);
@@ -59,9 +64,9 @@ int wmain(int argc, wchar_t* argv[]) {
                    std::to_string(client.right) + " " + std::to_string(client.bottom) + " button " +
                        rectangle(button, form) + " picture " + rectangle(picture, form),
                    layout);
-            report("caption", text(button), caption);
+            report("caption", *caption, shownCaption);
             report("enabled", IsWindowEnabled(button) ? "1" : "0", enabled);
-            report("picture", text(picture), described);
+            report("picture", *description, shownDescription);
         }
         // A box once it is filled in, which is when one of its buttons has the focus:
         // title|text|buttons, without their mnemonic marks.
@@ -72,9 +77,10 @@ int wmain(int argc, wchar_t* argv[]) {
             !IsChild(open, focus.hwndFocus)) {
             continue;
         }
-        std::string line = text(open) + "|" + text(GetDlgItem(open, 0xFFFF)) + "|";
+        std::string line = text(open).value_or("") + "|" +
+                           text(GetDlgItem(open, 0xFFFF)).value_or("") + "|";
         for (HWND b = nullptr; (b = FindWindowExW(open, b, L"Button", nullptr));) {
-            if (GetWindowLongW(b, GWL_STYLE) & WS_VISIBLE) line += text(b) + " ";
+            if (GetWindowLongW(b, GWL_STYLE) & WS_VISIBLE) line += text(b).value_or("") + " ";
         }
         std::erase(line, '&');
         // A closing box is hidden before its buttons go: a read that overlapped that is dropped.
