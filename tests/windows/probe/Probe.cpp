@@ -77,8 +77,8 @@ int wmain(int argc, wchar_t* argv[]) {
             !IsChild(open, focus.hwndFocus)) {
             continue;
         }
-        std::string line = text(open).value_or("") + "|" +
-                           text(GetDlgItem(open, 0xFFFF)).value_or("") + "|";
+        std::string line =
+            text(open).value_or("") + "|" + text(GetDlgItem(open, 0xFFFF)).value_or("") + "|";
         for (HWND b = nullptr; (b = FindWindowExW(open, b, L"Button", nullptr));) {
             if (GetWindowLongW(b, GWL_STYLE) & WS_VISIBLE) line += text(b).value_or("") + " ";
         }
