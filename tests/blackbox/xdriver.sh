@@ -95,6 +95,14 @@ waitExit() {
     [ "$status" -le 128 ] || fail "the program died of signal $((status - 128))"
 }
 ended() { sampleMemory && ! alive; }
+# closeMain: closes the main window as its title bar's close button does; the program ends at
+# once with status 0, no box and nothing printed.
+closeMain() {
+    wmctrl -i -c "$main" && within $((TORVAMIK_EXIT_LIMIT_MS / 1000)) "the end after the close" quietEnd
+    waitExit 1
+    [ "$status" = 0 ] && [ ! -s "$err" ] || fail "exit status $status or output after the close"
+}
+quietEnd() { ! other || fail "a box opened after the close" && ! alive; }
 
 # The program's own process: itself (wine runs the exe in the process it was started as, named
 # after the exe), or the child of a launcher that stays (strace).
@@ -130,13 +138,6 @@ ask() {
     printf 'box Torvamik!|%s|Jah Ei\nbox Torvamik!|Vastus oli %s!|OK\n' "${statement[turn]}" \
         "$verdict" >>"$work/expected"
     turn=$((turn + 1))
-}
-# planFor NAME: the shortest start of a round in answer-plans.tsv after which NAME is the feedback
-# picture; a whole round for any other name.
-planFor() {
-    awk -F'\t' -v name="$1" '!/^#/ { split($2, shown, " ")
-        for (k = 1; k <= 5; k++) if (shown[k] == name && (best == "" || k < length(best))) best = substr($1, 1, k) }
-        END { print best == "" ? "rrrrr" : best }' "$tables/answer-plans.tsv"
 }
 # playRound PLAN [LOOK]: answers by the start of a plan of answer-plans.tsv, such as rrw, from the
 # round's first question; every feedback picture of the plan but the last must stand behind the

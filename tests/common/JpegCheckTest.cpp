@@ -5,6 +5,7 @@
 #include <string>
 
 #include "JpegCheck.h"
+#include "NamedRows.h"
 #include "StreamBytes.h"
 
 // The walk every port runs on a picture file before decoding it: which JPEGs it refuses, and the
@@ -78,86 +79,91 @@ JpegCheck check(const std::string& file, std::size_t blockSize = 7) {
     return fromMemory;
 }
 
+struct RefusalRow {
+    const char* what;
+    std::string file;
+    bool rejected;
+};
+// The picture table plays the larger and the cut-off files on every port; these are the rest.
+const std::string small = frame(0xC0, 320, 240) + scan() + data;
+const RefusalRow refusals[] = {
+    {"a baseline JPEG with a restart marker and a stuffed zero", jpeg(small), false},
+    {"stray bytes before the frame header", jpeg(bytes({1, 2, 3}) + small), false},
+    {"fill bytes before markers", jpeg(bytes({0xFF, 0xFF}) + small + bytes({0xFF})), false},
+    {"no frame header", jpeg(scan() + data), true},
+    {"no height", jpeg(frame(0xC0, 0, 240) + scan() + data), true},
+    {"a sampling factor of 5", jpeg(frame(0xC0, 320, 240, "\x51") + scan() + data), true},
+    {"an eighth of it just fills 64 MiB", jpeg(frame(0xC0, 32768, 32768) + scan() + data), false},
+    {"an eighth of it is over 64 MiB", jpeg(frame(0xC0, 32776, 32768) + scan() + data), true},
+    {"9000 x 9000 sequential, every component in its first scan",
+     jpeg(frame(0xC1, 9000, 9000, "\x22\x11\x11") + scan(3) + data), false},
+    {"9000 x 9000 sequential, one in its first scan: 232 MiB",
+     jpeg(frame(0xC1, 9000, 9000, "\x22\x11\x11") + scan(1) + data), true},
+    {"progressive 8000 x 8000 in colour, 4:2:0: 183 MiB",
+     jpeg(frame(0xC2, 8000, 8000, "\x22\x11\x11") + scan(1) + data), false},
+};
+class Refusal : public testing::TestWithParam<RefusalRow> {};
+
+struct OrientationRow {
+    const char* what;
+    std::string header;
+    int orientation;
+};
+const std::string cutExif = exif(6).substr(4, exif(6).size() - 10);
+const OrientationRow orientations[] = {
+    {"none", "", 1},
+    {"big-endian", exif(6), 6},
+    {"little-endian", exif(3, true), 3},
+    {"the first of two", exif(8) + exif(2), 8},
+    {"out of range", exif(9), 1},
+    {"zero", exif(0), 1},
+    {"after XMP", segment(0xE1, "http://ns.adobe.com/xap/1.0/") + exif(5), 5},
+    {"cut off", segment(0xE1, cutExif), 1},
+};
+class Orientation : public testing::TestWithParam<OrientationRow> {};
+
+struct DescriptionRow {
+    const char* what;
+    std::string header;
+    std::string description;
+};
+const std::string as(998, 'a');
+const std::string comment = segment(0xFE, "Ilves");
+const DescriptionRow descriptions[] = {
+    {"labelled, spaces folded",
+     segment(0xE0, "JFIF") + segment(0xFE, "Description: Ilves\n  õues "), "Ilves õues"},
+    {"another label skipped", segment(0xFE, "Title: Ilves") + segment(0xFE, "Ilves magab: öö"),
+     "Ilves magab: öö"},
+    {"bad UTF-8: none at all", segment(0xFE, "Description: Ilves \xC3") + comment, ""},
+    {"a control character: none", segment(0xFE, "Kaks\x01rida"), ""},
+    {"a letter ending at 1000 bytes", segment(0xFE, as + "õ"), as + "õ"},
+    {"a letter across 1000 bytes", segment(0xFE, as + "a õ"), as + "a"},
+    {"5000 bytes", segment(0xFE, std::string(5000, 'b')), std::string(1000, 'b')},
+    {"after a segment across a 64 KiB block", segment(0xE2, std::string(65000, 'x')) + comment,
+     "Ilves"},
+};
+class Description : public testing::TestWithParam<DescriptionRow> {};
+
 }  // namespace
 
-TEST(JpegCheck, RefusesWhatIsCutOffMalformedOrOverTheMemoryRule) {
-    const std::string small = frame(0xC0, 320, 240) + scan() + data;
-    const std::string thumbnail = segment(0xE1, "Exif\0\0" + jpeg(frame(0xC0, 8, 8) + scan()));
-    const struct {
-        std::string file;
-        bool rejected;
-        const char* what;
-    } rows[] = {
-        {jpeg(small), false, "a baseline JPEG with a restart marker and a stuffed zero"},
-        {jpeg(bytes({1, 2, 3}) + small), false, "stray bytes before the frame header"},
-        {jpeg(bytes({0xFF, 0xFF}) + small + bytes({0xFF})), false, "fill bytes before markers"},
-        {bytes({0xFF, 0xD8}) + thumbnail + small, true, "cut off, with a whole EXIF thumbnail"},
-        {bytes({0xFF, 0xD8}) + frame(0xC2, 64, 64) + scan() + data + segment(0xC4, "t"), true,
-         "progressive, cut off between two scans"},
-        {jpeg(scan() + data), true, "no frame header"},
-        {jpeg(frame(0xC0, 0, 240) + scan() + data), true, "no height"},
-        {jpeg(frame(0xC0, 320, 240, "\x51") + scan() + data), true, "a sampling factor of 5"},
-        {jpeg(frame(0xC0, 20000, 20000) + scan() + data), false, "20000 x 20000 baseline"},
-        {jpeg(frame(0xC0, 32768, 32768) + scan() + data), false, "1/8 of it just fills 64 MiB"},
-        {jpeg(frame(0xC0, 32776, 32768) + scan() + data), true, "1/8 of it is over 64 MiB"},
-        {jpeg(frame(0xC2, 20000, 20000) + scan() + data), true, "20000 x 20000 progressive"},
-        {jpeg(frame(0xC2, 10000, 10000) + scan() + data), false, "progressive grey, 191 MiB"},
-        {jpeg(frame(0xC2, 12500, 12500) + scan() + data), true, "progressive grey, 298 MiB"},
-        {jpeg(frame(0xC1, 9000, 9000, "\x22\x11\x11") + scan(3) + data), false,
-         "9000 x 9000 sequential in colour, all components in its first scan"},
-        {jpeg(frame(0xC1, 9000, 9000, "\x22\x11\x11") + scan(1) + data), true,
-         "the same, but its first scan has only one of them: 232 MiB of coefficients"},
-        {jpeg(frame(0xC2, 8000, 8000, "\x22\x11\x11") + scan(1) + data), false,
-         "progressive 8000 x 8000 in colour, 4:2:0: 183 MiB"},
-    };
-    for (const auto& row : rows) EXPECT_EQ(check(row.file).rejected, row.rejected) << row.what;
+TEST_P(Refusal, OfWhatIsCutOffMalformedOrOverTheMemoryRule) {
+    EXPECT_EQ(check(GetParam().file).rejected, GetParam().rejected);
 }
+INSTANTIATE_TEST_SUITE_P(JpegCheck, Refusal, testing::ValuesIn(refusals), NamedRows());
 
-TEST(JpegCheck, ReadsTheFirstExifOrientationGiven) {
+TEST_P(Orientation, IsTheFirstExifOneGiven) {
     const std::string picture = frame(0xC0, 16, 16) + scan() + data;
-    std::string cut = exif(6);
-    cut.erase(cut.size() - 6);
-    const struct {
-        std::string header;
-        int orientation;
-    } rows[] = {
-        {"", 1},
-        {exif(6), 6},
-        {exif(3, true), 3},
-        {exif(8) + exif(2), 8},
-        {exif(9), 1},
-        {exif(0), 1},
-        {segment(0xE1, "http://ns.adobe.com/xap/1.0/") + exif(5), 5},
-        {segment(0xE1, cut.substr(4)), 1},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(check(jpeg(row.header + picture)).orientation, row.orientation)
-            << row.header.size();
-    }
+    EXPECT_EQ(check(jpeg(GetParam().header + picture)).orientation, GetParam().orientation);
 }
+INSTANTIATE_TEST_SUITE_P(JpegCheck, Orientation, testing::ValuesIn(orientations), NamedRows());
 
-TEST(JpegCheck, TakesTheFirstDescriptionCommentBeforeThePictureDataCutAtACharacter) {
-    const std::string as(998, 'a');
+TEST_P(Description, IsTheFirstCommentBeforeThePictureDataCutAtACharacter) {
     const std::string picture = frame(0xC0, 16, 16) + scan() + data;
-    const struct {
-        std::string header;
-        std::string description;
-    } rows[] = {
-        {segment(0xE0, "JFIF") + segment(0xFE, "Description: Ilves\n  õues "), "Ilves õues"},
-        {segment(0xFE, "Title: Ilves") + segment(0xFE, "Ilves magab: öö"), "Ilves magab: öö"},
-        {segment(0xFE, "Description: Ilves \xC3") + segment(0xFE, "Ilves"), ""},  // bad: none
-        {segment(0xFE, "Kaks\x01rida"), ""},
-        {segment(0xFE, as + "õ"), as + "õ"},
-        {segment(0xFE, as + "a õ"), as + "a"},
-        {segment(0xFE, std::string(5000, 'b')), std::string(1000, 'b')},
-        // A segment across the stream's 64 KiB block before the comment.
-        {segment(0xE2, std::string(65000, 'x')) + segment(0xFE, "Ilves"), "Ilves"},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(check(jpeg(row.header + picture), 4096).description, row.description)
-            << row.header.substr(0, 40);
-    }
-    const std::string comment = segment(0xFE, "Ilves");
-    EXPECT_EQ(check(jpeg(picture + comment)).description, "") << "after the picture data";
-    EXPECT_TRUE(check(bytes({0xFF, 0xD8}) + comment.substr(0, 6)).rejected) << "cut off";
+    EXPECT_EQ(check(jpeg(GetParam().header + picture), 4096).description, GetParam().description);
+}
+INSTANTIATE_TEST_SUITE_P(JpegCheck, Description, testing::ValuesIn(descriptions), NamedRows());
+
+TEST(JpegCheck, TakesNoCommentAfterThePictureDataNorFromAFileCutOff) {
+    EXPECT_EQ(check(jpeg(frame(0xC0, 16, 16) + scan() + data + comment)).description, "");
+    EXPECT_TRUE(check(bytes({0xFF, 0xD8}) + comment.substr(0, 6)).rejected);
 }

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <cstdio>
 
+#include "NamedRows.h"
 #include "PicturePrefetch.h"
 #include "QtTestSupport.h"
 
@@ -66,41 +67,54 @@ TEST(Picture, FillsTheAreaAndStaysThroughAnError) {
 
 // A picture read ahead is handed out only while its file stays as it was read; otherwise the port
 // reads the file as it is when shown, and reports its errors then.
-TEST(Picture, ReadAheadIsUsedOnlyForAnUnchangedFile) {
+struct ChangeRow {
+    const char* what;  // what happens to the file after the read ahead
+    bool taken;        // whether the read ahead is handed out
+    const char* shown;
+};
+const ChangeRow changes[] = {
+    {"none", true, "3.jpg"},        {"written just before", false, "3.jpg"},
+    {"rewritten", false, "1.jpg"},  {"replaced", false, "1.jpg"},
+    {"removed", false, "error 53"}, {"missing", false, "1.jpg"},
+};
+class ReadAhead : public testing::TestWithParam<ChangeRow> {};
+
+TEST_P(ReadAhead, IsUsedOnlyForAnUnchangedFile) {
+    const std::string change = GetParam().what;
     ShownProgram shown;
     const QSize size = shown.window.pictureArea().sizeInDevicePixels();
-    for (const std::string change :
-         {"none", "written just before", "rewritten", "replaced", "removed", "missing"}) {
-        SCOPED_TRACE(change);
-        QFile::remove("3vv.jpg");
-        if (change != "missing") writeFile("3vv.jpg", solid(blue), change != "written just before");
-        PicturePrefetch prefetch;
-        prefetch.start("3vv.jpg", size);
-        prefetch.waitForReads();  // the change comes after the read
-        if (change == "rewritten" || change == "missing") writeFile("3vv.jpg", solid(red));
-        if (change == "replaced") writeFile("new.jpg", solid(red), true);
-        if (change == "replaced") std::rename("new.jpg", "3vv.jpg");
-        if (change == "removed") QFile::remove("3vv.jpg");
-        EXPECT_EQ(prefetch.take("3vv.jpg", size).isNull(), change != "none");
-        const bool nowRed = change != "none" && change != "written just before";
-        const QString expected = change == "removed" ? "error 53" : nowRed ? "1.jpg" : "3.jpg";
-        EXPECT_EQ(showOrError(shown, "3vv.jpg"), expected);
-    }
+    if (change != "missing") writeFile("3vv.jpg", solid(blue), change != "written just before");
+    PicturePrefetch prefetch;
+    prefetch.start("3vv.jpg", size);
+    prefetch.waitForReads();  // the change comes after the read
+    if (change == "rewritten" || change == "missing") writeFile("3vv.jpg", solid(red));
+    if (change == "replaced") writeFile("new.jpg", solid(red), true);
+    if (change == "replaced") std::rename("new.jpg", "3vv.jpg");
+    if (change == "removed") QFile::remove("3vv.jpg");
+    EXPECT_EQ(!prefetch.take("3vv.jpg", size).isNull(), GetParam().taken);
+    EXPECT_EQ(showOrError(shown, "3vv.jpg"), GetParam().shown);
 }
+INSTANTIATE_TEST_SUITE_P(Picture, ReadAhead, testing::ValuesIn(changes), NamedRows());
 
 // A read ahead takes on only a picture that decodes in little memory; a larger one is read when
 // shown, so that two of them never decode at once.
-TEST(Picture, ReadAheadLeavesPicturesThatTakeMuchMemory) {
+struct SizeRow {
+    const char* what;  // the kind of picture, as the picture table's maker makes it
+    bool taken;
+};
+// 20000 x 20000 baseline decodes at an eighth in 25 MB; 10000 x 10000 progressive holds 200 MB of
+// coefficients.
+const SizeRow sizes[] = {{"huge", true}, {"progressive-10000", false}};
+class ReadAheadBySize : public testing::TestWithParam<SizeRow> {};
+
+TEST_P(ReadAheadBySize, TakesOnlyWhatDecodesInLittleMemory) {
     ShownProgram shown;
     const QSize size = shown.window.pictureArea().sizeInDevicePixels();
-    // 20000 x 20000 baseline decodes at an eighth in 25 MB; 10000 x 10000 progressive holds
-    // 200 MB of coefficients.
-    for (const QString kind : {"huge", "progressive-10000"}) {
-        writeFile("3vv.jpg", madePicture(kind), true);
-        PicturePrefetch prefetch;
-        prefetch.start("3vv.jpg", size);
-        EXPECT_EQ(prefetch.take("3vv.jpg", size).isNull(), kind != "huge") << kind.toStdString();
-    }
+    writeFile("3vv.jpg", madePicture(GetParam().what), true);
+    PicturePrefetch prefetch;
+    prefetch.start("3vv.jpg", size);
+    EXPECT_EQ(!prefetch.take("3vv.jpg", size).isNull(), GetParam().taken);
 }
+INSTANTIATE_TEST_SUITE_P(Picture, ReadAheadBySize, testing::ValuesIn(sizes), NamedRows());
 
 }  // namespace

@@ -4,46 +4,8 @@
 #include <ctime>
 
 #include "QtTestSupport.h"
-#include "QuizRun.h"
-#include "ScriptedPort.h"
 
 namespace {
-
-// What the player sees as each box of a whole run opens: its text, the picture behind it and the
-// button's caption, taken from the calls the quiz makes on a scripted port.
-QStringList expectedSights(const std::string& answers) {
-    ScriptedPort script(answers);
-    EXPECT_THROW(QuizRun(script).run(), ScriptedEnd);
-    QStringList sights;
-    QString picture, caption;
-    for (const std::string& call : script.calls) {
-        const QString kind = QString::fromStdString(call).section(' ', 0, 0);
-        const QString argument = QString::fromStdString(call).section(' ', 1);
-        if (kind == "picture") picture = argument;
-        if (kind == "caption") caption = argument;
-        if (kind == "ask" || kind == "message")
-            sights << argument.section(": ", 1) + " | " + picture + " | " + caption;
-    }
-    return sights;
-}
-
-TEST(QuizRun, WholeRunShowsEveryBoxWithThePictureBehindIt) {
-    const std::string answers = "EJJEJJEJJEJJJEEEEJJJ";
-    ShownProgram run(100.0);
-    run.clickSoon();
-    QStringList sights;
-    std::size_t question = 0;
-    ModalDriver driver([&](QMessageBox& box) {
-        sights << box.text() + " | " + run.picture() + " | " + run.button.text();
-        EXPECT_FALSE(run.button.isEnabled());
-        const bool ei = box.buttons().size() == 2 && answers.at(question++) == 'E';
-        QTest::keyClick(&box, ei ? Qt::Key_E : Qt::Key_Return);
-    });
-    EXPECT_EQ(run.program.run(), 0);
-    EXPECT_EQ(sights, expectedSights(answers));
-    EXPECT_EQ(run.button.text(), "Oota pisut...");
-    EXPECT_EQ(run.picture(), "4.jpg");
-}
 
 // The window closed during the first pause, which sleeps instead of spinning and where clicks
 // and keys start nothing, ends the quiz with status 0.

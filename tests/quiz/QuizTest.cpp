@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "NamedRows.h"
 #include "Pause.h"
 #include "QuizRun.h"
 #include "ScriptedPort.h"
@@ -49,33 +50,47 @@ WholeRun playedBy(const std::vector<std::string>& roundPlans) {
 
 // 20 question and 20 feedback boxes, 28 pictures, 8 pauses and the end, in this order; between
 // them the plans show every feedback picture, and a round starts again from a score of nothing.
-TEST(QuizRun, MakesEveryCallInOrder) {
-    for (const auto& rounds : {std::vector<std::string>{"rrrrr", "rrrwr", "wrrwr", "rrrrw"},
-                               std::vector<std::string>{"rrrrr", "wwwww", "rrwrw", "rrwwr"}}) {
-        const WholeRun expected = playedBy(rounds);
-        SCOPED_TRACE(expected.answers);
-        ScriptedPort ui(expected.answers);
-        EXPECT_THROW(QuizRun(ui).run(), ScriptedEnd);
-        EXPECT_EQ(ui.calls, expected.calls);
-    }
-}
+struct RunRow {
+    const char* what;
+    std::vector<std::string> roundPlans;
+};
+const RunRow runs[] = {
+    {"every feedback picture", {"rrrrr", "rrrwr", "wrrwr", "rrrrw"}},
+    {"all wrong, then from nothing", {"rrrrr", "wwwww", "rrwrw", "rrwwr"}},
+};
+class QuizRunPlaying : public testing::TestWithParam<RunRow> {};
 
-TEST(Pause, EndsOnTheFirstClockReadingAtOrAfterFiveSeconds) {
-    // How far each pump moves the clock, and the pumps with the longest wait each is given.
-    const std::pair<std::deque<double>, std::vector<std::string>> rows[] = {
-        {{1.25, 1.25, 1.25, 1.25},
-         {"pump 5.000000", "pump 3.750000", "pump 2.500000", "pump 1.250000"}},
-        {{4.999, 0, 0.0005, 0.0005},
-         {"pump 5.000000", "pump 0.001000", "pump 0.001000", "pump 0.000500"}},
-        {{3600}, {"pump 5.000000"}},  // the clock jumps forward
-        {{1, -100, 200}, {"pump 5.000000", "pump 4.000000", "pump 5.000000"}},  // and back
-    };
-    for (const auto& [clockSteps, pumps] : rows) {
-        ScriptedPort ui;
-        ui.clockSteps = clockSteps;
-        Pause(ui);
-        EXPECT_EQ(ui.calls, pumps);
-    }
+TEST_P(QuizRunPlaying, MakesEveryCallInOrder) {
+    const WholeRun expected = playedBy(GetParam().roundPlans);
+    ScriptedPort ui(expected.answers);
+    EXPECT_THROW(QuizRun(ui).run(), ScriptedEnd);
+    EXPECT_EQ(ui.calls, expected.calls);
 }
+INSTANTIATE_TEST_SUITE_P(QuizRun, QuizRunPlaying, testing::ValuesIn(runs), NamedRows());
+
+struct PauseRow {
+    const char* what;
+    std::deque<double> clockSteps;   // how far each pump moves the clock
+    std::vector<std::string> pumps;  // the pumps, with the longest wait each is given
+};
+const PauseRow pauses[] = {
+    {"in four steps",
+     {1.25, 1.25, 1.25, 1.25},
+     {"pump 5.000000", "pump 3.750000", "pump 2.500000", "pump 1.250000"}},
+    {"just short, then standing",
+     {4.999, 0, 0.0005, 0.0005},
+     {"pump 5.000000", "pump 0.001000", "pump 0.001000", "pump 0.000500"}},
+    {"the clock jumps forward", {3600}, {"pump 5.000000"}},
+    {"the clock jumps back", {1, -100, 200}, {"pump 5.000000", "pump 4.000000", "pump 5.000000"}},
+};
+class PauseTaking : public testing::TestWithParam<PauseRow> {};
+
+TEST_P(PauseTaking, EndsOnTheFirstClockReadingAtOrAfterFiveSeconds) {
+    ScriptedPort ui;
+    ui.clockSteps = GetParam().clockSteps;
+    Pause(ui);
+    EXPECT_EQ(ui.calls, GetParam().pumps);
+}
+INSTANTIATE_TEST_SUITE_P(Pause, PauseTaking, testing::ValuesIn(pauses), NamedRows());
 
 }  // namespace

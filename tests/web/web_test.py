@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 Torvamik! developers
 # SPDX-License-Identifier: MIT
 """The page in headless Chromium through Selenium, served by python3 -m http.server. Usage:
-web_test.py keyboard|real-time|layout|mobile|offline|audit|picture.RUN WEB_BUILD
+web_test.py keyboard|real-time|layout|mobile|offline|picture.RUN WEB_BUILD
 PICTURES, where RUN is a run of the picture table as tests/support/picture-runs labels it."""
 import base64, collections, os, re, shutil, subprocess, sys, tempfile, time, unicodedata
 from urllib.parse import unquote
@@ -69,8 +69,11 @@ class Page:
         for source in (self.site, pictures):
             shutil.copytree(source, folder, dirs_exist_ok=True)
         self.driver.get(f'{self.url}/{os.path.basename(folder)}/index.html')
-        wait(lambda: self.js("return performance.getEntriesByName('torvamik-ready').length"))
+        self.ready()
         return folder
+
+    def ready(self):  # waits until a click would start the quiz
+        wait(lambda: self.js("return performance.getEntriesByName('torvamik-ready').length"))
 
     def js(self, script, *arguments):
         return self.driver.execute_script(script, *arguments)
@@ -132,13 +135,6 @@ class Page:
         return [entry['message'] for entry in self.driver.get_log('browser')]
 
 
-def plan_for(name):
-    """The shortest start of a round in answer-plans.tsv after which name is the feedback picture;
-    a whole round for any other name."""
-    return min((plan[:k + 1] for plan, shown in PLANS.items() for k, n in enumerate(shown)
-                if n == name), key=len, default='rrrrr')
-
-
 def play(page, plan, answer=lambda box, jah: page.keys('j' if jah else 'e'),
          close=lambda box: page.keys(Keys.RETURN), check=lambda kind, box, picture: None):
     """Answers the question boxes from the first by plan, r right and w wrong, a round at a time
@@ -167,8 +163,25 @@ def button(box, label):
 
 def whole_run(page):
     """Twenty answers by keys and clicks in turn, and Escape tried on the first box: every box,
-    caption and picture, the end, and each picture fetched once."""
+    caption and picture, the end, and each picture fetched once. axe-core's WCAG 2.2 A and AA rules
+    and best practices find nothing at the start, in a question box and a feedback box, in a pause
+    and after the end; the licence that the head links to is served beside the page."""
+    script, audited = axe_script(), []
+
+    def audit(moment):
+        if not page.js("return typeof axe != 'undefined'"):
+            page.js(script)
+        found = page.driver.execute_async_script(
+            "axe.run(document, {runOnly: {type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a',"
+            " 'wcag21aa', 'wcag22aa', 'best-practice']}, resultTypes: ['violations']}).then(r =>"
+            " arguments[0](r.violations.map(v => [v.id, v.nodes.map(n => n.target)])))")
+        assert not found, (moment, found)
+        audited.append(moment)
+
     page.load()
+    assert page.js("return fetch(document.querySelector('link[rel=license]').href)"
+                   ".then(r => r.text())").startswith('MIT License\n')
+    audit('start')
     page.keys(' ')
     answers = iter([lambda box, jah: page.keys(Keys.RETURN if jah else 'e'),
                     lambda box, jah: button(box, 'Jah' if jah else 'Ei'),
@@ -177,6 +190,8 @@ def whole_run(page):
                    lambda box: page.keys(Keys.ESCAPE)] * 7)
 
     def check(kind, box, picture):
+        if picture is None and kind != 'closed':  # the first boxes
+            audit(f'{kind} box')
         if kind == 'question' and picture is None:
             page.js("arguments[0].dataset.first = 1", box)
             page.keys(Keys.ESCAPE, Keys.ESCAPE)
@@ -188,22 +203,29 @@ def whole_run(page):
             assert page.shows(picture), f'{picture} behind a question box'
         elif kind == 'closed' and picture == '0.jpg':
             wait(lambda: page.shows('0.jpg') and page.caption() == WAITING, what='the pause')
+            # A pause lasts a second on this clock: an audit counts if the pause outlasted it.
+            if 'pause' not in audited:
+                audit('pause?')
+                if page.caption() == WAITING and page.js("return !document.querySelector('dialog')"):
+                    audited[-1] = 'pause'
 
     play(page, 'rrrrrrrrwrwrrwrrrrrw', lambda box, jah: next(answers)(box, jah),
          lambda box: next(closes)(box), check)
     wait(lambda: page.shows('4.jpg'), what='the last round picture')
     wait(page.ended, what='the end')
+    audit('end')
+    assert 'pause' in audited, audited
     assert {n for path, n in page.requests().items() if path.endswith('.jpg')} == {1}
     assert page.console() == [] and page.js('return violations') == []
 
 
 def picture_run(page, label):
-    """One run of the picture table: each row's file under its name, round 1 played as far as the
-    latest; then one row's error box and console line, or each picture on screen in turn, and a
+    """One run of the picture table: each row's file under its name, round 1 played by the run's
+    plan; then one row's error box and console line, or each picture on screen in turn, and a
     description only ever as the <img>'s alt text."""
     runs = subprocess.check_output([os.path.join(SUPPORT, 'picture-runs'), 'web'], text=True)
-    rows = [r.split(':') for r in next(l.split()[1:] for l in runs.splitlines()
-                                       if l.startswith(label + ' '))]
+    plan, *rows = next(l.split()[1:] for l in runs.splitlines() if l.startswith(label + ' '))
+    rows = [r.split(':') for r in rows]
     folder, looks = page.load(), {name: (kind, colour) for kind, name, _, colour in rows}
     for kind, name, _, colour in rows:
         path = os.path.join(folder, name)
@@ -233,7 +255,7 @@ def picture_run(page, label):
 
     page.js("window.alerted = false; window.alert = () => { window.alerted = true }")
     page.click('Command1')
-    (_, name, outcome, _), plan = rows[0], max((plan_for(n) for _, n, _, _ in rows), key=len)
+    _, name, outcome, _ = rows[0]
     # The fifth feedback picture gives way to the waiting picture at once.
     play(page, plan, check=lambda kind, box, picture: outcome == 'shown' and kind == 'closed' and (
         see(picture) if picture != '0.jpg' else see('0.jpg') or see('1.jpg')))
@@ -397,47 +419,33 @@ def offline(page):
     deleted one is error 53; with the server stopped, the page loads from the worker's copy and
     plays a round with the pictures as last fetched."""
     page.driver.execute_cdp_cmd('Network.setCacheDisabled', {'cacheDisabled': False})
-    folder, new = page.load(), bytes.fromhex('78ff00')
-    year_ago = time.time() - 365 * 86400
+    folder, year_ago = page.load(), time.time() - 365 * 86400
     os.utime(os.path.join(folder, '5õv.jpg'), (year_ago, year_ago))
     page.js('return navigator.serviceWorker.ready.then(() => true)')
     assert page.driver.execute_cdp_cmd('Page.getInstallabilityErrors', {}) == {
         'installabilityErrors': []}
+    error = "return document.querySelector('dialog[open] p')?.textContent"
 
-    def play_offline(plan, replaced=False):
-        """Starts the quiz and answers by plan, checking each picture; returns the text of an
-        error box."""
-        page.keys(' ')
-        error = "return document.querySelector('dialog[open] p')?.textContent"
-        found = []
-
-        def check(kind, box, name):
-            if kind != 'closed':
-                return
-            colour = new if (replaced and name == '5õv.jpg') else COLOURS[name]
-            shown = lambda: all(abs(a - b) <= 16 for a, b in zip(page.screen_row()[0], colour))
-            if wait(lambda: 'Run-time' in (page.js(error) or '') or (
-                    shown() and 'shown'), what=name) is True:
-                found.append(page.js(error))
-        play(page, plan, check=check)
-        return found[0] if found else None
-
-    def reload():
+    def play_again(plan):
+        """Reloads the page and plays by plan, each picture on screen; the text of an error box."""
         page.driver.refresh()
-        wait(lambda: page.js("return performance.getEntriesByName('torvamik-ready').length"))
+        page.ready()
+        page.keys(' ')
+        play(page, plan, check=lambda kind, box, name: kind != 'closed' or wait(
+            lambda: page.shows(name) or page.js(error), what=name))
+        return page.js(error)
 
-    play_offline('r')  # 5õv.jpg, into the HTTP cache with a date a year old
+    play_again('r')  # 5õv.jpg, into the HTTP cache with a date a year old
     page.put_picture(os.path.join(folder, '5õv.jpg'), "g.fillStyle = '#78ff00';"
                      " g.fillRect(0, 0, 976, 752)")
+    COLOURS['5õv.jpg'] = bytes.fromhex('78ff00')
     os.remove(os.path.join(folder, '4õv.jpg'))
-    reload()
-    assert play_offline('rr', True) == "Run-time error '53':\n\nFile not found\n\n4õv.jpg"
+    assert play_again('rr') == "Run-time error '53':\n\nFile not found\n\n4õv.jpg"
     page.keys(Keys.RETURN)
     page.server.kill()
     page.server.wait()
-    reload()
+    assert play_again('rrwrw') is None
     assert page.js('return navigator.serviceWorker.controller != null')
-    play_offline('rrwrw', True)
     wait(lambda: page.shows('1.jpg'), what='the round picture')
     assert page.js('return violations') == []
 
@@ -458,49 +466,13 @@ def axe_script():
     return open(os.path.join(folder, 'node_modules', 'axe-core', 'axe.min.js')).read()
 
 
-def audit(page):
-    """axe-core's WCAG 2.2 A and AA rules and best practices: no violation at start, with a
-    question box and a feedback box open, in a pause, and after the end. The licence that the
-    head links to is served beside the page."""
-    script = axe_script()
-
-    def violations():
-        if not page.js("return typeof axe != 'undefined'"):
-            page.js(script)
-        return page.driver.execute_async_script(
-            "axe.run(document, {runOnly: {type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a',"
-            " 'wcag21aa', 'wcag22aa', 'best-practice']}, resultTypes: ['violations']}).then(r =>"
-            " arguments[0](r.violations.map(v => [v.id, v.nodes.map(n => n.target)])))")
-    page.load()
-    assert page.js("return fetch(document.querySelector('link[rel=license]').href)"
-                   ".then(r => r.text())").startswith('MIT License\n')
-    found = {'start': violations()}
-    page.keys(' ')
-    box = None
-    for index in range(40):
-        box = page.box(box)[0]
-        if index < 2:
-            found[('question box', 'feedback box')[index]] = violations()
-        page.keys(Keys.RETURN)
-        # A pause lasts a second on this clock: an audit counts if the pause outlasted it.
-        if index % 10 == 9 and 'pause' not in found:
-            wait(lambda: page.caption() == WAITING, what='a pause')
-            result = violations()
-            if page.caption() == WAITING and page.js("return !document.querySelector('dialog')"):
-                found['pause'] = result
-    wait(page.ended, what='the end')
-    found['end'] = violations()
-    assert list(found) == ['start', 'question box', 'feedback box', 'pause', 'end'], list(found)
-    assert not any(found.values()), found
-
-
 page = Page(os.path.join(build, 'site' if group in ('real-time', 'layout') or
                          group.startswith('picture.') else 'fast-clock'))
 if group.startswith('picture.'):
     picture_run(page, group[len('picture.'):])
 else:
     {'keyboard': whole_run, 'real-time': real_time, 'layout': layout, 'mobile': mobile,
-     'offline': offline, 'audit': audit}[group](page)
+     'offline': offline}[group](page)
 page.driver.quit()
 page.server.kill()
 shutil.rmtree(page.root, ignore_errors=True)
