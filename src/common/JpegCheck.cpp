@@ -4,7 +4,6 @@
 
 #include "ExifOrientation.h"
 #include "JpegDescription.h"
-#include "MemoryBytes.h"
 
 namespace {
 
@@ -85,9 +84,4 @@ JpegCheck JpegHeaderReader::result(bool complete) const {
     check.orientation = orientation_ == 0 ? 1 : orientation_;
     check.description = description_.value_or(std::string());
     return check;
-}
-
-JpegCheck checkJpeg(const unsigned char* data, std::size_t size) {
-    MemoryBytes in(data, size);
-    return checkJpeg(in);
 }

@@ -57,5 +57,3 @@ JpegCheck checkJpeg(ByteSource& in) {
     const bool complete = isCompleteJpegStream(in, reader);
     return reader.result(complete);
 }
-
-JpegCheck checkJpeg(const unsigned char* data, std::size_t size);

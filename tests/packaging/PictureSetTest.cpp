@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "JpegCheck.h"
+#include "PictureCheck.h"
 
 // The default picture set as the build writes it: the quiz finds every picture by its exact name.
 namespace {
@@ -55,7 +55,7 @@ TEST(PictureSet, FourteenVisiblyDifferentJpegsOfTwiceThePictureAreaUnderTheExact
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         const QString described = QString::fromStdString(
-            checkJpeg(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size())
+            checkPicture(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size())
                 .description);
         EXPECT_EQ(QImageReader(file.fileName()).text(QStringLiteral("Description")), described);
         descriptions << described;
