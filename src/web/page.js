@@ -25,10 +25,18 @@ var torvamikPage = {
         this.button.focus();
     },
 
+    // The service worker keeps the page's installed copy, from which the page loads online and
+    // without a network. Browsers run workers only over HTTPS and on localhost; elsewhere the page
+    // plays online only, as it would anyway. Its install fetches every file and picture, so it
+    // registers only once the program is ready for a click rather than compete with the program's
+    // own files.
     waitForClick() {
         return new Promise(resolve => {
             this.button.addEventListener('click', () => resolve(), {once: true});
             performance.mark('torvamik-ready');
+            if ('serviceWorker' in navigator) {
+                navigator.serviceWorker.register('worker.js').catch(() => {});
+            }
         });
     },
 

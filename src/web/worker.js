@@ -1,20 +1,39 @@
 // SPDX-FileCopyrightText: 2026 Torvamik! developers
 // SPDX-License-Identifier: MIT
-// The page's service worker. Every request goes to the server first, past the HTTP cache's own
-// idea of freshness, so a new build or a replaced picture is seen on the next load; only a request
-// that fails for want of a network is answered from the copies kept here. The page's files are
-// kept per build (the build writes its content hash, file list and pictures in below); the pictures are
-// kept by their names and refreshed whenever they come from the server.
+// The page's service worker. The page's own files come from the copy of the build it installed,
+// without asking the server, so that the page paints and starts as quickly online as offline; the
+// browser looks for a new worker after a load, and a new build's worker installs that build for
+// the load after. Every other request goes to the server first, past the HTTP cache's own idea of
+// freshness, so a replaced picture is seen on the next load; only one that fails for want of a
+// network is answered from the copies kept here. The build writes in below its content hash, file
+// list and pictures; the pictures are kept by their names and refreshed whenever they come from
+// the server.
 const scope = self.registration.scope;
 const pageCache = `torvamik-page ${scope} @BUILD@`;
 const pictureCache = `torvamik-pictures ${scope}`;
 const pageFiles = [@PAGE_FILES@];
 const pictures = [@PICTURES@];
 const pictureUrls = new Set(pictures.map(name => new URL(encodeURIComponent(name), scope).href));
+// The folder's own address is the page too.
+const pageUrls = new Set(['', ...pageFiles].map(file => new URL(file, scope).href));
 
-self.addEventListener('install', event => event.waitUntil((async () => {
+self.addEventListener('install', event => {
+    // Where the browser has static routes, it answers the page's files from this build's copy
+    // without even starting the worker; elsewhere the fetch handler below does the same.
+    if (event.addRoutes) {
+        const exactly = url => ({urlPattern: {
+            pathname: new URL(url).pathname.replace(/[\\*+?(){}:]/g, '\\$&'), search: '',
+            baseURL: scope}});
+        event.waitUntil(event.addRoutes({condition: {or: [...pageUrls].map(exactly)},
+                                         source: {cacheName: pageCache}}));
+    }
+    event.waitUntil(install());
+});
+
+async function install() {
     const page = await caches.open(pageCache);
     await page.addAll(pageFiles.map(file => new Request(file, {cache: 'no-cache'})));
+    await page.put(scope, await page.match('index.html'));
     // Each picture on its own, so that one missing picture leaves the others and the install
     // whole. The mark in the query tells these fetches from the page's own in a server's log.
     const kept = await caches.open(pictureCache);
@@ -28,7 +47,7 @@ self.addEventListener('install', event => event.waitUntil((async () => {
         }
     }));
     await self.skipWaiting();
-})()));
+}
 
 // A new build's worker drops the copies of the build before it, in this folder only: other
 // folders of the same server may hold other builds.
@@ -52,6 +71,10 @@ async function kept(request) {
 self.addEventListener('fetch', event => {
     if (event.request.method !== 'GET' || !event.request.url.startsWith(scope)) return;
     event.respondWith((async () => {
+        if (pageUrls.has(event.request.url)) {
+            const copy = await (await caches.open(pageCache)).match(event.request);
+            if (copy) return copy;
+        }
         let response;
         try {
             response = await fetch(event.request, {cache: 'no-cache'});
