@@ -47,7 +47,13 @@ putPicture() { rm -rf "${pictures:?}/$2" && "$here/make-picture" "$1" "$pictures
 # startProgram [COMMAND...]: starts the program in the picture folder, after COMMAND (env,
 # strace) if given, and waits until its window is the active one.
 startProgram() {
-    underWine && { "${launcher[@]}" "$TORVAMIK_PROBE" 300 >"$transcript" 2>/dev/null & probe=$!; }
+    if underWine; then
+        # Wine's own services start with the first program of a session and print to its stderr:
+        # started first by a program of no interest, what they print stays apart.
+        "${launcher[@]}" cmd /c exit >/dev/null 2>&1
+        "${launcher[@]}" "$TORVAMIK_PROBE" 300 >"$transcript" 2>/dev/null &
+        probe=$!
+    fi
     (cd "$pictures" && exec "$@" "${launcher[@]}" "$program" "${programArgs[@]}") 2>"$err" &
     pid=$!
     within 30 "the window" shown
