@@ -111,6 +111,7 @@ struct FormatRow {
     std::string file;
     Format format;
 };
+// A picture's frame header, scan and data, as every JPEG row has them.
 const std::string small = frame(0xC0, 320, 240) + scan() + data;
 // The picture table plays the larger and the cut-off JPEGs, and of the formats that no port shows
 // those that some decoder reads, on every port; these are the rest.
@@ -182,7 +183,7 @@ struct WholeRow {
     std::string file;
 };
 const WholeRow wholeFiles[] = {
-    {"JPEG", jpeg(frame(0xC0, 16, 16) + scan() + data)},
+    {"JPEG", jpeg(small)},
     {"PNG", png(16, 16)},
     {"GIF", gif(16, 16, 0, 0, 16, 16)},
     {"BMP from the top", bmp(16, -16, 1)},
@@ -248,18 +249,16 @@ TEST_P(CutOff, IsRefusedAtEverySizeBeforeItsEnd) {
 INSTANTIATE_TEST_SUITE_P(PictureCheck, CutOff, testing::ValuesIn(wholeFiles), NamedRows());
 
 TEST_P(Orientation, IsTheFirstExifOneGiven) {
-    const std::string picture = frame(0xC0, 16, 16) + scan() + data;
-    EXPECT_EQ(check(jpeg(GetParam().header + picture)).orientation, GetParam().orientation);
+    EXPECT_EQ(check(jpeg(GetParam().header + small)).orientation, GetParam().orientation);
 }
 INSTANTIATE_TEST_SUITE_P(PictureCheck, Orientation, testing::ValuesIn(orientations), NamedRows());
 
 TEST_P(Description, IsTheFirstCommentBeforeThePictureDataCutAtACharacter) {
-    const std::string picture = frame(0xC0, 16, 16) + scan() + data;
-    EXPECT_EQ(check(jpeg(GetParam().header + picture)).description, GetParam().description);
+    EXPECT_EQ(check(jpeg(GetParam().header + small)).description, GetParam().description);
 }
 INSTANTIATE_TEST_SUITE_P(PictureCheck, Description, testing::ValuesIn(descriptions), NamedRows());
 
 TEST(PictureCheck, TakesNoCommentAfterThePictureDataNorFromAFileCutOff) {
-    EXPECT_EQ(check(jpeg(frame(0xC0, 16, 16) + scan() + data + comment)).description, "");
+    EXPECT_EQ(check(jpeg(small + comment)).description, "");
     EXPECT_EQ(check(bytes({0xFF, 0xD8}) + comment.substr(0, 6)).format, Format::refused);
 }
