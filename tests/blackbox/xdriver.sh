@@ -129,8 +129,12 @@ checkMemory() {
         fail "peak resident size $hwm kB, over $TORVAMIK_EXTRA_LIMIT_KB kB above $base kB at the start"
 }
 
-# Space reaches the start button only if it has the keyboard focus.
-startQuiz() { press space && waitBox "the first question box" && base=$(memory VmRSS); }
+# Space reaches the start button only if it has the keyboard focus. Under wine the probe first
+# reads the idle window, so that no reading of it straddles the click.
+startQuiz() {
+    underWine && within 10 "the probe's reading of the idle window" grep -qx 'enabled 1' "$transcript"
+    press space && waitBox "the first question box" && base=$(memory VmRSS)
+}
 # ask r|w: answers the open question right or wrong and closes the feedback box. The boxes that
 # the probe should see are noted.
 ask() {
