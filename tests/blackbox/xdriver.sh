@@ -92,7 +92,6 @@ activated() {
         echo "driver: asked the window manager to activate box $((boxes)) of the probe" && since=asked
     return 1
 }
-onMain() { [ "$(active)" = "$main" ]; }
 # waitExit SECONDS: waits for the program to end; status is its exit status.
 waitExit() {
     within "$1" "the end of the program" ended

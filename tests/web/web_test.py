@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 Torvamik! developers
 # SPDX-License-Identifier: MIT
 """The page in headless Chromium through Selenium, served by python3 -m http.server. Usage:
-web_test.py keyboard|real-time|layout|mobile|offline|picture.RUN WEB_BUILD
+web_test.py keyboard|layout|mobile|offline|picture.RUN WEB_BUILD
 PICTURES, where RUN is a run of the picture table as tests/support/picture-runs labels it."""
 import base64, collections, os, re, shutil, subprocess, sys, tempfile, time, unicodedata
 from urllib.parse import unquote
@@ -272,35 +272,6 @@ def picture_run(page, label):
     wait(page.ended, what=f'the end after {name}')
 
 
-def real_time(page):
-    """Return to every box; each pause lasts 5 s while clicks on the disabled button and the
-    picture do nothing, and the whole run takes 40 s."""
-    page.load()
-    page.js("window.changes = []; new MutationObserver(records => records.forEach(r => {"
-            " r.addedNodes.forEach(n => ['IMG', 'DIALOG'].includes(n.nodeName) &&"
-            "  changes.push([performance.now(), n.nodeName]));"
-            " r.removedNodes.forEach(n => n.id == 'Form1' && changes.push([performance.now()]));"
-            "})).observe(document.body, {childList: true, subtree: true})")
-    started, box = time.monotonic(), None
-    page.keys(' ')
-    for index in range(40):
-        box = page.box(box, 15)[0]
-        page.keys(Keys.RETURN)
-        if index == 9:  # in the first pause of round 1
-            time.sleep(1)
-            page.click('Command1')
-            page.click('Image1')
-            time.sleep(2)
-            assert page.caption() == WAITING and page.js("return !document.querySelector('dialog')")
-    wait(page.ended, 15, 'the end')
-    assert time.monotonic() - started >= 40
-    changes = page.js('return changes')
-    pauses = [(b[0] - a[0], c[0] - b[0]) for a, b, c in zip(changes, changes[1:], changes[2:])
-              if a[1:] == b[1:] == ['IMG'] != c[1:]]  # 0.jpg, then the round's picture
-    assert len(pauses) == 4 and all(5000 <= p <= 5030 for pair in pauses for p in pair), pauses
-    assert page.console() == []
-
-
 def node(page, role, name):
     """What a screen reader reads of the node with that role and name in the browser's
     accessibility tree: its properties and its description."""
@@ -319,7 +290,8 @@ def live_text(page):  # the texts in the polite live region of the browser's acc
 
 def layout(page):
     """The window's box and rectangles at device pixel ratios 1 and 2, before any picture; at 2,
-    a picture of twice the area's size is drawn pixel for pixel."""
+    a picture of twice the area's size is drawn pixel for pixel, and round 1 is played on to its
+    pauses, each 5 s while clicks on the disabled button and the picture do nothing."""
     for scale in (1, 2):
         folder = page.load(scale)
         rects = page.js("const r = id => document.getElementById(id).getBoundingClientRect();"
@@ -334,12 +306,31 @@ def layout(page):
     page.put_picture(os.path.join(folder, '5õv.jpg'), "g.fillStyle = '#fff'; g.fillRect(0, 0, 976,"
                      " 752); g.fillStyle = '#000'; for (let x = 0; x < 976; x += 2) g.fillRect(x,"
                      " 0, 1, 752)")
+    page.js("window.changes = []; new MutationObserver(records => records.forEach(r =>"
+            " r.addedNodes.forEach(n => ['IMG', 'DIALOG'].includes(n.nodeName) &&"
+            " changes.push([performance.now(), n.nodeName])))).observe(document.body,"
+            " {childList: true, subtree: true})")
     page.click('Command1')
     box, title, text, buttons = page.box()
     box.find_element(By.XPATH, f".//button[normalize-space()='{STATEMENTS[0][2]}']").click()
-    page.box(box)[0].find_element(By.TAG_NAME, 'button').click()
+    box = page.box(box)[0]
+    box.find_element(By.TAG_NAME, 'button').click()
     row = wait(lambda: (row := page.screen_row(8)) and min(row)[0] < 64 and row, what='the stripes')
     assert len(row) == 16 and all(abs(a[0] - b[0]) > 160 for a, b in zip(row, row[1:])), row
+    for _ in range(8):  # Jah and OK to the end of the round
+        box = page.box(box)[0]
+        page.keys(Keys.RETURN)
+    time.sleep(1)
+    page.click('Command1')
+    page.click('Image1')
+    time.sleep(2)
+    assert page.caption() == WAITING and page.js("return !document.querySelector('dialog')")
+    page.box(box, 15)
+    changes = page.js('return changes')
+    pauses = [(b[0] - a[0], c[0] - b[0]) for a, b, c in zip(changes, changes[1:], changes[2:])
+              if a[1:] == b[1:] == ['IMG'] != c[1:]]  # 0.jpg, then the round's picture
+    assert len(pauses) == 1 and all(5000 <= p <= 5030 for p in pauses[0]), changes
+    assert page.console() == []
 
 
 def fitted(page, width, height):
@@ -465,13 +456,12 @@ def axe_script():
     return open(os.path.join(folder, 'node_modules', 'axe-core', 'axe.min.js')).read()
 
 
-page = Page(os.path.join(build, 'site' if group in ('real-time', 'layout') or
+page = Page(os.path.join(build, 'site' if group == 'layout' or
                          group.startswith('picture.') else 'fast-clock'))
 if group.startswith('picture.'):
     picture_run(page, group[len('picture.'):])
 else:
-    {'keyboard': whole_run, 'real-time': real_time, 'layout': layout, 'mobile': mobile,
-     'offline': offline}[group](page)
+    {'keyboard': whole_run, 'layout': layout, 'mobile': mobile, 'offline': offline}[group](page)
 page.driver.quit()
 page.server.kill()
 shutil.rmtree(page.root, ignore_errors=True)
