@@ -14,8 +14,12 @@ struct PortWithoutBoxes : ScriptedPort {
     void showMessage(std::string_view, std::string_view) override { throw std::bad_alloc(); }
 };
 
+const auto endsTheQuiz = [](UiPort&) { throw ProgramEnd{0}; };
+const auto findsAnInvalidPicture = [](UiPort&) { throw RunTimeError::invalidPicture("5õv.jpg"); };
+const auto runsOutOfMemory = [](UiPort&) { throw std::bad_alloc(); };
+
 // How the click handler's end becomes the exit status, the stderr line and the error box, on
-// every port alike.
+// every port alike; a box that cannot be shown leaves the line as the report.
 struct EndRow {
     const char* what;
     ClickHandler handler;
@@ -24,27 +28,16 @@ struct EndRow {
     std::string line;
     std::vector<std::string> calls;
 };
+const std::string invalid = "torvamik: Run-time error 481: Invalid picture: 5õv.jpg\n",
+                  invalidBox =
+                      "message Torvamik!: Run-time error '481':\n\nInvalid picture\n\n5õv.jpg",
+                  noMemory = "torvamik: Run-time error 7: Out of memory\n",
+                  noMemoryBox = "message Torvamik!: Run-time error '7':\n\nOut of memory";
 const EndRow ends[] = {
-    {"end", [](UiPort&) { throw ProgramEnd{0}; }, false, 0, "", {}},
-    {"invalid picture",
-     [](UiPort&) { throw RunTimeError::invalidPicture("5õv.jpg"); },
-     false,
-     1,
-     "torvamik: Run-time error 481: Invalid picture: 5õv.jpg\n",
-     {"message Torvamik!: Run-time error '481':\n\nInvalid picture\n\n5õv.jpg"}},
-    {"out of memory",
-     [](UiPort&) { throw std::bad_alloc(); },
-     false,
-     1,
-     "torvamik: Run-time error 7: Out of memory\n",
-     {"message Torvamik!: Run-time error '7':\n\nOut of memory"}},
-    // A box that cannot be shown leaves the line as the report.
-    {"no box",
-     [](UiPort&) { throw std::bad_alloc(); },
-     true,
-     1,
-     "torvamik: Run-time error 7: Out of memory\n",
-     {}},
+    {"end", endsTheQuiz, false, 0, "", {}},
+    {"invalid picture", findsAnInvalidPicture, false, 1, invalid, {invalidBox}},
+    {"out of memory", runsOutOfMemory, false, 1, noMemory, {noMemoryBox}},
+    {"no box", runsOutOfMemory, true, 1, noMemory, {}},
 };
 class QuizEnd : public testing::TestWithParam<EndRow> {};
 
