@@ -1,10 +1,9 @@
 # SPDX-FileCopyrightText: 2026 Torvamik! developers
 # SPDX-License-Identifier: MIT
-# Drives the real program in an X session from with-xsession as a player would: starts it in a
-# folder of test pictures, presses keys on whichever window is active (a key sent to a named
-# window can stay held down in Xvfb), reads the screen and checks how the program ends; every wait
-# is bounded. Sourced by every case script. Environment: TORVAMIK, MAKE_PICTURES (the solid
-# picture generator); for the Windows program TORVAMIK_LAUNCHER (wine) and TORVAMIK_PROBE.
+# Drives the real program in a with-xsession session as a player would, every wait bounded: keys
+# go to whichever window is active (a key sent to a named window can stay held down in Xvfb).
+# Sourced by the case scripts. Environment: TORVAMIK, MAKE_PICTURES (the solid picture generator);
+# for the Windows program TORVAMIK_LAUNCHER (wine) and TORVAMIK_PROBE.
 # shellcheck shell=bash
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -14,10 +13,8 @@ read -ra launcher <<<"${TORVAMIK_LAUNCHER:-}"
 work=$(mktemp -d) pid="" main="" box="" boxes=0 hwm=0 base=0 turn=0 programArgs=()
 pictures=$work/pictures err=$work/stderr transcript=$work/probe
 underWine() { [ -n "${TORVAMIK_PROBE:-}" ]; }
-yes=j no=e
 # Keys that answer Jah and Ei and close a feedback box, taken in turn; a case may set others.
-yesKeys=("$yes") noKeys=("$no") closeKeys=(Return)
-# The answer key and the statements, in the order asked.
+yes=j no=e yesKeys=(j) noKeys=(e) closeKeys=(Return)
 mapfile -t key < <(awk -F'\t' '!/^#/ {print $3}' "$tables/statements.tsv")
 mapfile -t statement < <(awk -F'\t' '!/^#/ {print $4}' "$tables/statements.tsv")
 # The picture area's top-right and bottom-left, 12 pixels in: clear of every box.
@@ -44,12 +41,11 @@ makePictures() { "${MAKE_PICTURES:?}" "$pictures" || fail "cannot make the pictu
 # putPicture KIND NAME COLOUR: replaces NAME by a file of KIND (see make-picture).
 putPicture() { rm -rf "${pictures:?}/$2" && "$here/make-picture" "$1" "$pictures/$2" "${3:-}" || fail "cannot make $1 as $2"; }
 
-# startProgram [COMMAND...]: starts the program in the picture folder, after COMMAND (env,
-# strace) if given, and waits until its window is the active one.
+# startProgram [COMMAND...]: the program in the picture folder, after COMMAND (env, strace) if
+# given, until its window is the active one.
 startProgram() {
     if underWine; then
-        # Wine's own services start with the first program of a session and print to its stderr:
-        # started first by a program of no interest, what they print stays apart.
+        # Wine's services start with a session's first program and print to its stderr.
         "${launcher[@]}" cmd /c exit >/dev/null 2>&1
         "${launcher[@]}" "$TORVAMIK_PROBE" 300 >"$transcript" 2>/dev/null &
         probe=$!
@@ -75,15 +71,13 @@ waitBox() {
     since=$(nowMs)
     within 5 "$1 active in X" activated
 }
-# Under wine a box counts once the probe has read it with one of its buttons focused, so that the
-# probe misses none.
+# Under wine a box counts once the probe has read it with a button focused: the probe misses none.
 probeSaw() {
     { alive || fail "the program ended while a box was awaited"; } && sampleMemory &&
         [ "$(grep -c '^box' "$transcript")" -gt "$boxes" ] && boxes=$((boxes + 1))
 }
-# Keys go to X's active window. Now and then openbox keeps the main window active when wine asks
-# it to activate a new box, and wine drops keys sent there; a player would click the box, and
-# after a second the driver asks the window manager to activate it as a taskbar would.
+# Now and then openbox keeps the main window active when wine asks for a new box, and wine drops
+# keys sent there: after a second the driver activates the box as a taskbar would.
 activated() {
     other && box=$w && return
     [ "$since" = asked ] || [ $(($(nowMs) - since)) -ge 1000 ] || return 1
@@ -100,8 +94,7 @@ waitExit() {
     [ "$status" -le 128 ] || fail "the program died of signal $((status - 128))"
 }
 ended() { sampleMemory && ! alive; }
-# closeMain: closes the main window as its title bar's close button does; the program ends at
-# once with status 0, no box and nothing printed.
+# closeMain: the title bar's close button; the program ends at once, status 0, no box, no output.
 closeMain() {
     wmctrl -i -c "$main" && within $((TORVAMIK_EXIT_LIMIT_MS / 1000)) "the end after the close" quietEnd
     waitExit 1
@@ -109,8 +102,8 @@ closeMain() {
 }
 quietEnd() { ! other || fail "a box opened after the close" && ! alive; }
 
-# The program's own process: itself (wine runs the exe in the process it was started as, named
-# after the exe), or the child of a launcher that stays (strace).
+# The program's own process: itself (wine runs the exe in the process it started as), or the child
+# of a launcher that stays (strace).
 programPid() {
     local name=torvamik
     [ -n "$pid" ] || return
@@ -128,14 +121,13 @@ checkMemory() {
         fail "peak resident size $hwm kB, over $TORVAMIK_EXTRA_LIMIT_KB kB above $base kB at the start"
 }
 
-# Space reaches the start button only if it has the keyboard focus. Under wine the probe first
-# reads the idle window, so that no reading of it straddles the click.
+# Space reaches the start button only if it has the focus. Under wine the probe reads the idle
+# window first, so that no reading straddles the click.
 startQuiz() {
     underWine && within 10 "the probe's reading of the idle window" grep -qx 'enabled 1' "$transcript"
     press space && waitBox "the first question box" && base=$(memory VmRSS)
 }
-# ask r|w: answers the open question right or wrong and closes the feedback box. The boxes that
-# the probe should see are noted.
+# ask r|w: answers the open question right or wrong, closes the feedback box, notes both boxes.
 ask() {
     local given=${key[turn]} keys=${noKeys[turn % ${#noKeys[@]}]} verdict=õige
     [ "$1" = w ] && given=$([ "$given" = Jah ] && echo Ei || echo Jah) && verdict=vale
@@ -164,8 +156,8 @@ playRound() {
 }
 
 # shows NAME|#rrggbb WHAT [SECONDS [POINTS...]]: waits until the picture area shows that picture
-# (or colour) at its corners, or at POINTS. It came on screen after missMs, when the last look
-# that did not see it began, and before seenMs.
+# (or colour) at its corners or POINTS; it came after missMs (the last look without it) and
+# before seenMs.
 shows() {
     want=$1
     [ "${want:0:1}" = '#' ] || want=$(awk -F'\t' -v n="$1" '$1 == n {print $2}' "$tables/pictures.tsv")

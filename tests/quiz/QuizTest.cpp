@@ -23,22 +23,24 @@ struct WholeRun {
 
 WholeRun playedBy(const std::vector<std::string>& roundPlans) {
     WholeRun run;
-    const std::vector<testdata::Statement> statements = testdata::statements();
-    const std::vector<testdata::AnswerPlan> plans = testdata::answerPlans();
+    const std::vector<testdata::Row> statements = testdata::readTable("statements.tsv");
+    const std::vector<testdata::Row> plans = testdata::readTable("answer-plans.tsv");
     for (std::size_t round = 0; round < roundPlans.size(); ++round) {
-        const auto plan = std::find_if(plans.begin(), plans.end(), [&](const auto& p) {
-            return p.answers == roundPlans[round];
-        });
+        const auto plan = std::find_if(plans.begin(), plans.end(),
+                                       [&](const auto& p) { return p.at(0) == roundPlans[round]; });
         if (plan == plans.end()) throw std::logic_error("no plan " + roundPlans[round]);
+        std::istringstream pictures(plan->at(1));
         if (round > 0) run.calls.push_back(asking);
         for (std::size_t position = 0; position < 5; ++position) {
-            const testdata::Statement& statement = statements.at(round * 5 + position);
-            const bool right = plan->answers[position] == 'r';
-            run.answers += right == statement.yesIsRight ? 'J' : 'E';
-            run.calls.insert(run.calls.end(), {"ask Torvamik!: " + statement.text,
+            const testdata::Row& statement = statements.at(round * 5 + position);
+            const bool right = plan->at(0)[position] == 'r';
+            run.answers += right == (statement.at(2) == "Jah") ? 'J' : 'E';
+            std::string picture;
+            pictures >> picture;
+            run.calls.insert(run.calls.end(), {"ask Torvamik!: " + statement.at(3),
                                                right ? "message Torvamik!: Vastus oli õige!"
                                                      : "message Torvamik!: Vastus oli vale!",
-                                               "picture " + plan->pictures[position]});
+                                               "picture " + picture});
         }
         run.calls.insert(run.calls.end(),
                          {"picture 0.jpg", "caption Oota pisut...", "pump 5.000000",

@@ -24,7 +24,6 @@ ASKING, WAITING = 'Jälgige ka fotot dialoogikasti taga!', 'Oota pisut...'
 # Points in the picture area: its top-right and bottom-left corners, 12 pixels in, and for a
 # picture with a strip across the top left one inside it and one below it.
 CORNERS, STRIP, BELOW = [(476, 12), (12, 364)], (244, 23), (24, 244)
-MARKUP = '<img src=x onerror=alert(1)>'
 
 
 def wait(condition, seconds=10, what='the page'):
@@ -117,12 +116,9 @@ class Page:
         """Whether the screen shows the picture, from one pixel near the picture area's corner."""
         return all(abs(a - b) <= 16 for a, b in zip(self.screen_row()[0], COLOURS[name]))
 
-    def put_picture(self, path, paint, kind='jpeg'):
-        """Writes a 976x752 picture in the format of image/kind that the browser paints with the
-        script paint on the context g."""
+    def put_picture(self, path, paint):  # a 976x752 JPEG that the script paint draws on g
         url = self.js("const c = document.createElement('canvas'), g = c.getContext('2d');"
-                      f"c.width = 976; c.height = 752; {paint};"
-                      f"return c.toDataURL('image/{kind}', 1)")
+                      f"c.width = 976; c.height = 752; {paint}; return c.toDataURL('image/jpeg', 1)")
         open(path, 'wb').write(base64.b64decode(url.split(',')[1]))
 
     def requests(self):
@@ -158,7 +154,7 @@ def play(page, plan, answer=lambda box, jah: page.keys('j' if jah else 'e'),
 
 
 def button(box, label):
-    box.find_element(By.XPATH, f".//button[normalize-space()='{label}']").click()
+    return box.find_element(By.XPATH, f".//button[normalize-space()='{label}']")
 
 
 def whole_run(page):
@@ -183,9 +179,9 @@ def whole_run(page):
     audit('start')
     page.keys(' ')
     answers = iter([lambda box, jah: page.keys(Keys.RETURN if jah else 'e'),
-                    lambda box, jah: button(box, 'Jah' if jah else 'Ei'),
+                    lambda box, jah: button(box, 'Jah' if jah else 'Ei').click(),
                     lambda box, jah: page.keys('j' if jah else 'e')] * 7)
-    closes = iter([lambda box: page.keys(Keys.RETURN), lambda box: button(box, 'OK'),
+    closes = iter([lambda box: page.keys(Keys.RETURN), lambda box: button(box, 'OK').click(),
                    lambda box: page.keys(Keys.ESCAPE)] * 7)
 
     def check(kind, box, picture):
@@ -250,7 +246,7 @@ def picture_run(page, label):
             seen = [page.screen_row(1, *point)[0] for point, _ in want]
             raise AssertionError(f'{error}; the screen: {seen}, the console: {page.console()}') from None
         assert kind != 'markup' or page.js("return [Image1.firstChild.alt, document.images.length,"
-                                           " window.alerted]") == [MARKUP, 1, False]
+                                           " window.alerted]") == ['<img src=x onerror=alert(1)>', 1, False]
 
     page.js("window.alerted = false; window.alert = () => { window.alerted = true }")
     page.click('Command1')
@@ -311,10 +307,10 @@ def layout(page):
             " changes.push([performance.now(), n.nodeName])))).observe(document.body,"
             " {childList: true, subtree: true})")
     page.click('Command1')
-    box, title, text, buttons = page.box()
-    box.find_element(By.XPATH, f".//button[normalize-space()='{STATEMENTS[0][2]}']").click()
+    box = page.box()[0]
+    button(box, STATEMENTS[0][2]).click()
     box = page.box(box)[0]
-    box.find_element(By.TAG_NAME, 'button').click()
+    button(box, 'OK').click()
     row = wait(lambda: (row := page.screen_row(8)) and min(row)[0] < 64 and row, what='the stripes')
     assert len(row) == 16 and all(abs(a[0] - b[0]) > 160 for a, b in zip(row, row[1:])), row
     for _ in range(8):  # Jah and OK to the end of the round
@@ -395,9 +391,8 @@ def mobile(page):
                     width=size[0], height=size[1], deviceScaleFactor=3, mobile=True))
                 fitted(page, *size)
 
-    play(page, 'rrrrr', lambda box, jah: tap(page, box.find_element(
-        By.XPATH, f".//button[normalize-space()='{'Jah' if jah else 'Ei'}']")),
-         lambda box: tap(page, box.find_element(By.TAG_NAME, 'button')), check)
+    play(page, 'rrrrr', lambda box, jah: tap(page, button(box, 'Jah' if jah else 'Ei')),
+         lambda box: tap(page, button(box, 'OK')), check)
     # The pause's status and each of its pictures are announced from a polite live region.
     for name in ('0.jpg', '1.jpg'):
         wait(lambda: live_text(page) == [WAITING, f'Proovipilt {name}'], what=name)
