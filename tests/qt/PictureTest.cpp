@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Torvamik! developers
 // SPDX-License-Identifier: MIT
-#include <QBuffer>
 #include <QDateTime>
 #include <QProcess>
 #include <cstdio>
@@ -10,18 +9,6 @@
 #include "QtTestSupport.h"
 
 namespace {
-
-const QColor red(200, 0, 0);   // the colour of 1.jpg
-const QColor blue(0, 0, 200);  // the colour of 3.jpg
-
-QByteArray solid(QColor colour) {
-    QImage image(64, 64, QImage::Format_RGB32);
-    image.fill(colour);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG");
-    return buffer.data();
-}
 
 // Writes a file; a settled one looks as if it had last been written an hour ago.
 void writeFile(const QString& name, const QByteArray& bytes, bool settled = false) {
@@ -33,12 +20,15 @@ void writeFile(const QString& name, const QByteArray& bytes, bool settled = fals
 }
 
 // A file made by the picture table's maker (tests/blackbox/make-picture), read whole.
-QByteArray madePicture(const QString& kind) {
-    QProcess maker;
-    maker.start(TORVAMIK_MAKE_PICTURE, {kind, "/dev/stdout"});
-    EXPECT_TRUE(maker.waitForFinished(60000) && maker.exitCode() == 0) << kind.toStdString();
-    return maker.readAllStandardOutput();
+QByteArray madePicture(const QString& kind, const QString& colour = {}) {
+    const QTemporaryDir folder;
+    QFile made(folder.filePath("made"));
+    EXPECT_EQ(QProcess::execute(TORVAMIK_MAKE_PICTURE, {kind, made.fileName(), colour}), 0)
+        << kind.toStdString();
+    return made.open(QIODevice::ReadOnly) ? made.readAll() : QByteArray();
 }
+
+const QString red = "#c80000", blue = "#0000c8";  // the colours of 1.jpg and 3.jpg
 
 // Shows the picture: the solid picture then painted, or the error that gives ("error 53").
 QString showOrError(ShownProgram& shown, const std::string& name) {
@@ -57,7 +47,7 @@ QString showOrError(ShownProgram& shown, const std::string& name) {
 // business, played on every port.
 TEST(Picture, FillsTheAreaAndStaysThroughAnError) {
     ShownProgram shown;
-    writeFile("1.jpg", solid(blue));
+    writeFile("1.jpg", madePicture("baseline", blue));
     EXPECT_EQ(showOrError(shown, "1.jpg"), "3.jpg");
     EXPECT_EQ(showOrError(shown, "missing.jpg"), "error 53");
     EXPECT_EQ(shown.picture(), "3.jpg");
@@ -83,12 +73,14 @@ TEST_P(ReadAhead, IsUsedOnlyForAnUnchangedFile) {
     const std::string change = GetParam().what;
     ShownProgram shown;
     const QSize size = shown.window.pictureArea().sizeInDevicePixels();
-    if (change != "missing") writeFile("3vv.jpg", solid(blue), change != "written just before");
+    if (change != "missing")
+        writeFile("3vv.jpg", madePicture("baseline", blue), change != "written just before");
     PicturePrefetch prefetch;
     prefetch.start("3vv.jpg", size);
     prefetch.waitForReads();  // the change comes after the read
-    if (change == "rewritten" || change == "missing") writeFile("3vv.jpg", solid(red));
-    if (change == "replaced") writeFile("new.jpg", solid(red), true);
+    if (change == "rewritten" || change == "missing")
+        writeFile("3vv.jpg", madePicture("baseline", red));
+    if (change == "replaced") writeFile("new.jpg", madePicture("baseline", red), true);
     if (change == "replaced") std::rename("new.jpg", "3vv.jpg");
     if (change == "removed") QFile::remove("3vv.jpg");
     EXPECT_EQ(!prefetch.take("3vv.jpg", size).isNull(), GetParam().taken);
