@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QImageReader>
 #include <QSet>
 #include <cstdlib>
 
@@ -46,17 +45,13 @@ TEST(PictureSet, FourteenVisiblyDifferentJpegsOfTwiceThePictureAreaUnderTheExact
     std::vector<QImage> pictures;
     QSet<QString> descriptions;
     for (const QString& name : pictureNames) {
-        pictures.emplace_back(pictureFolder.filePath(name), "JPEG");
-        ASSERT_EQ(pictures.back().size(), QSize(976, 752)) << name.toStdString();
-        // Each describes itself, read alike by every port's walk and by Qt.
         QFile file(pictureFolder.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
-        const QString described = QString::fromStdString(
-            checkPicture(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size())
-                .description);
-        EXPECT_EQ(QImageReader(file.fileName()).text(QStringLiteral("Description")), described);
-        descriptions << described;
+        pictures.push_back(QImage::fromData(bytes, "JPEG"));
+        ASSERT_EQ(pictures.back().size(), QSize(976, 752)) << name.toStdString();
+        const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+        descriptions << QString::fromStdString(checkPicture(data, bytes.size()).description);
     }
     EXPECT_EQ(descriptions.size(), 14);
     for (const QChar letter : QStringLiteral("õäöü"))
