@@ -8,9 +8,8 @@
 #include "NamedRows.h"
 #include "PictureCheck.h"
 
-// The decision every port makes on a picture file before it decodes it: its format, whether it is
-// refused, and a JPEG's orientation and description read on the way.
-
+// The decision every port makes on a picture file before decoding it: its format or refusal, and a
+// JPEG's orientation and description.
 namespace {
 
 using namespace std::string_literals;
@@ -113,8 +112,8 @@ struct FormatRow {
 };
 // A picture's frame header, scan and data, as every JPEG row has them.
 const std::string small = frame(0xC0, 320, 240) + scan() + data;
-// The picture table plays the larger and the cut-off JPEGs, and of the formats that no port shows
-// those that some decoder reads, on every port; these are the rest.
+// The picture table plays the larger and cut-off JPEGs and the formats some decoder reads on every
+// port; these are the rest.
 const FormatRow formats[] = {
     {"JPEG: baseline, with a restart marker and a stuffed zero", jpeg(small), Format::jpeg},
     {"JPEG: stray bytes before the frame header", jpeg(bytes({1, 2, 3}) + small), Format::jpeg},

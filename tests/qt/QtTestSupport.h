@@ -20,8 +20,7 @@ inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
-// The program with its window shown, on a clock this many times fast, in a fresh folder of the
-// solid pictures that is the current directory for as long as it lives.
+// The program shown, its clock this many times fast, in a fresh current folder of solid pictures.
 struct ShownProgram {
     explicit ShownProgram(double clockSpeed = 1.0)
         : program(torvamikProgram(), SteadyClock(clockSpeed)) {
@@ -49,8 +48,7 @@ struct ShownProgram {
     QPushButton& button = window.button();
 };
 
-// Hands every modal box that opens to a handler, once, by polling the application's active modal
-// widget from a timer while the code under test sits in the box's exec().
+// Hands each modal box to a handler once, polling from a timer while the code sits in exec().
 struct ModalDriver : QTimer {
     explicit ModalDriver(std::function<void(QMessageBox&)> handler) {
         connect(this, &QTimer::timeout, this, [this, handler = std::move(handler)] {
