@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
         const QImage image = QImage(QString::fromLocal8Bit(argv[i]), "png")
                                  .convertToFormat(QImage::Format_ARGB32_Premultiplied);
         if (image.isNull() || image.width() != image.height()) {
-            std::fprintf(stderr, "%s: %s is not a square PNG\n", argv[0], argv[i]);
+            std::fprintf(stderr, "%s: %s cannot be read as a square PNG\n", argv[0], argv[i]);
             return 1;
         }
         const std::string name = "pixels" + std::to_string(image.width());
