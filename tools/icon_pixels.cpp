@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Torvamik! developers
 // SPDX-License-Identifier: MIT
 // Writes square PNG files as a C++ header of premultiplied ARGB pixels, so that the Qt program
-// sets its window icon without an image reader: Qt's first one looks through every installed
-// image-format plugin, a tenth of the program's start-up.
+// sets its window icon without an image reader, which would load Qt's image-format plugins and
+// their libraries before the first paint.
 // Usage: icon_pixels OUTPUT.h SQUARE_PNG...
 #include <QImage>
 #include <cstdio>
