@@ -13,6 +13,18 @@ TEST(Window, FollowsItsDescriptionAndGivesTheButtonTheFocus) {
     EXPECT_EQ(window.windowTitle(), "Torvamik!");
     EXPECT_EQ(window.size(), QSize(504, 448));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    // The icon has the pixels of the files installed in the icon theme, at each of their sizes.
+    const QIcon icon = window.windowIcon();
+    EXPECT_EQ(icon.availableSizes(), QList<QSize>({{16, 16}, {32, 32}, {48, 48}}));
+    for (const int size : {16, 32, 48}) {
+        const QImage installed(
+            QStringLiteral(TORVAMIK_ICON_DIR "/ee.torvamik.Torvamik-%1.png").arg(size));
+        EXPECT_EQ(icon.pixmap(QSize(size, size), 1.0)
+                      .toImage()
+                      .convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  installed.convertToFormat(QImage::Format_ARGB32_Premultiplied))
+            << size;
+    }
     const struct {
         const QWidget* control;
         QRect rect;
