@@ -14,7 +14,8 @@ work=$(mktemp -d) pid="" main="" box="" boxes=0 hwm=0 base=0 turn=0 programArgs=
 pictures=$work/pictures err=$work/stderr transcript=$work/probe
 underWine() { [ -n "${TORVAMIK_PROBE:-}" ]; }
 # Keys that answer Jah and Ei and close a feedback box, taken in turn; a case may set others.
-yes=j no=e yesKeys=(j) noKeys=(e) closeKeys=(Return)
+yes=j no=e
+yesKeys=("$yes") noKeys=("$no") closeKeys=(Return)
 mapfile -t key < <(awk -F'\t' '!/^#/ {print $3}' "$tables/statements.tsv")
 mapfile -t statement < <(awk -F'\t' '!/^#/ {print $4}' "$tables/statements.tsv")
 # The picture area's top-right and bottom-left, 12 pixels in: clear of every box.

@@ -26,8 +26,8 @@ class Box : public testing::TestWithParam<KeysRow> {};
 TEST_P(Box, AnswersAndClosesOnlyThroughItsButtons) {
     const KeysRow& row = GetParam();
     ShownProgram shown;
-    const std::string statement =
-        testdata::readTable("statements.tsv").at(17).at(3);  // the longest one
+    // The longest statement.
+    const std::string statement = testdata::readTable("statements.tsv").at(17).at(3);
     QStringList buttons = row.answer ? QStringList{"&Jah", "&Ei"} : QStringList{"OK"};
     ModalDriver driver([&](QMessageBox& box) {
         EXPECT_EQ(box.windowTitle(), "Torvamik!");
