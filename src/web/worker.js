@@ -71,10 +71,8 @@ async function kept(request) {
 self.addEventListener('fetch', event => {
     if (event.request.method !== 'GET' || !event.request.url.startsWith(scope)) return;
     event.respondWith((async () => {
-        if (pageUrls.has(event.request.url)) {
-            const copy = await (await caches.open(pageCache)).match(event.request);
-            if (copy) return copy;
-        }
+        const installed = pageUrls.has(event.request.url) && await kept(event.request);
+        if (installed) return installed;
         let response;
         try {
             response = await fetch(event.request, {cache: 'no-cache'});
